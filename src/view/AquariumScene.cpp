@@ -1,0 +1,273 @@
+// AquariumScene.cpp -- the scene's set-up sequence and the frame loop, step by step.
+#include "view/AquariumScene.h"
+
+#include "platform/GLHeaders.h"
+
+#include <utility>
+
+namespace {
+// Light GL_LIGHT1 stands far to the right, below and in front, fixed relative to the eye.
+constexpr float kLightPosition[4] = {1000.0f, -1000.0f, 1000.0f, 1.0f};
+constexpr float kLookAtDepth = -500.0f; // the camera looks at (0, 0, kLookAtDepth)
+constexpr float kFloorDepth = -40.0f;   // the floor, water glow and rays stand this deep
+} // namespace
+
+CAquariumScene::CAquariumScene(ErrorReport report) : report(std::move(report)) {}
+
+CAquariumScene::~CAquariumScene() = default;
+
+// ---------------------------------------------------------------------------------------------
+// Set-up
+
+void CAquariumScene::Initialise(int width, int height)
+{
+    CreateHelpFont();
+    SetGlobalGlState();
+    TakeTempDirectory();
+    ReadScreenSize(width, height);
+    RunPictureSheetOnce();
+    LoadTextures();
+    LoadSettings();
+    SetUpFloorAndLight();
+    PopulateScene();
+    CreateRippleTexture();
+    CreateRippleGrid();
+    ResetFoodDrops();
+    StartSound();
+    SetUpFog();
+    initialised = true;
+}
+
+// The extruded outline glyphs of the help text; they arrive with the help overlay.
+void CAquariumScene::CreateHelpFont() {}
+
+void CAquariumScene::SetGlobalGlState()
+{
+    glEnable(GL_TEXTURE_2D);
+    glShadeModel(GL_SMOOTH);
+
+    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+
+    // Given while the model-view matrix is the identity, so the light is fixed relative to the eye.
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glLightfv(GL_LIGHT1, GL_AMBIENT, lightAmbient);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, lightDiffuse);
+    glLightfv(GL_LIGHT1, GL_POSITION, kLightPosition);
+    glEnable(GL_LIGHT1); // GL_LIGHTING itself is switched on by each frame
+
+    glEnable(GL_COLOR_MATERIAL);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glEnable(GL_BLEND); // the blend function stays at its default until a drawing step sets one
+}
+
+void CAquariumScene::TakeTempDirectory()
+{
+    privateTemp = std::make_unique<CTempDirectory>(report);
+    tempDirectory = privateTemp->Path();
+}
+
+void CAquariumScene::ReadScreenSize(int width, int height)
+{
+    screenWidth = width;
+    screenHeight = height;
+    tankBounds = TankBounds::Aquarium();
+}
+
+// The picture sheet's control net and its first wave; they arrive with the picture backdrop.
+void CAquariumScene::RunPictureSheetOnce() {}
+
+// The backdrop picture, the species skins and the plant leaves; they arrive with the packed resources.
+void CAquariumScene::LoadTextures() {}
+
+// Until the settings file is read, the record holds what a missing file yields.
+void CAquariumScene::LoadSettings() { settings = AquariumSettings::Defaults(); }
+
+// The floor grid, water glow and light rays; they arrive with the tank floor.
+void CAquariumScene::SetUpFloorAndLight() {}
+
+// Fish, plant placements, feed marker strips and the bubble origin; they arrive with the population.
+void CAquariumScene::PopulateScene() {}
+
+// The frame-buffer copy that the ripples distort; it arrives with the ripple effect.
+void CAquariumScene::CreateRippleTexture() {}
+
+// The ripple height field; it arrives with the ripple effect.
+void CAquariumScene::CreateRippleGrid() {}
+
+// The ten food drops; they arrive with feeding.
+void CAquariumScene::ResetFoodDrops() {}
+
+// The looping ambient recording; it arrives with the sound.
+void CAquariumScene::StartSound() {}
+
+void CAquariumScene::SetUpFog()
+{
+    const float fogColour[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    glFogi(GL_FOG_MODE, GL_EXP);
+    glFogfv(GL_FOG_COLOR, fogColour);
+    glFogf(GL_FOG_DENSITY, 0.5f); // every frame replaces it from the fog setting
+    glHint(GL_FOG_HINT, GL_DONT_CARE);
+    glFogf(GL_FOG_START, -10.0f);
+    glFogf(GL_FOG_END, 100.0f);
+    glEnable(GL_FOG);
+}
+
+void CAquariumScene::Resize(int clientWidth, int clientHeight)
+{
+    if (clientHeight == 0)
+        clientHeight = 1;
+    glViewport(0, 0, clientWidth, clientHeight);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, static_cast<double>(clientWidth) / clientHeight, 0.1, 400.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    // The ripple grid follows the client size once the ripple effect exists.
+}
+
+// ---------------------------------------------------------------------------------------------
+// The timer tick and the frame
+
+void CAquariumScene::Tick()
+{
+    if (cursorMode == CursorMode::Camera && buttonHeld)
+        SwingCamera();
+    RenderFrame();
+    TakeToolbarMode();
+}
+
+// The dolly of camera mode; it arrives with input and cursor modes.
+void CAquariumScene::SwingCamera() {}
+
+// The toolbar popup's mode becomes the cursor mode; it arrives with the toolbar popup.
+void CAquariumScene::TakeToolbarMode() {}
+
+void CAquariumScene::RenderFrame()
+{
+    LoadProjection();
+    StepEdgeDrift(camera, mouseX, screenWidth);
+    LookAtTank();
+
+    glViewport(0, 0, screenWidth, screenHeight);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    if (helpVisible)
+        DrawHelpOverlay(); // before the scene, with the state the previous frame left
+    ApplyLight();
+    DrawBackdrop();
+    DrawFloorAndLight();
+    DrawBubbles();
+    ApplyFog();
+    if (settings.background == 0)
+        DrawPlantScenery();
+    DrawFish();
+    if (settings.background == 1 && settings.showTerra != 0)
+        DrawPictureBackdrop();
+    glDisable(GL_LIGHTING);
+    DrawFoodDrops();
+    if (cursorMode == CursorMode::Feed)
+        RunFeedPass();
+    if (cursorMode == CursorMode::Touch)
+        RunTouchPass();
+    if (cursorMode == CursorMode::Ripple)
+        RunRipplePass();
+
+    glFinish();
+    // Left for the next frame: lighting off, fog on, texturing on, the last texture and colour
+    // still set, and the model-view matrix holding the camera.
+}
+
+void CAquariumScene::LoadProjection()
+{
+    const Frustum f = ComputeFrustum(screenWidth, screenHeight);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(f.left, f.right, f.bottom, f.top, f.nearPlane, f.farPlane);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void CAquariumScene::LookAtTank()
+{
+    gluLookAt(camera.x, camera.y, camera.z + cameraZoom, 0.0, 0.0, kLookAtDepth, 0.0, 1.0, 0.0);
+}
+
+// The F1 key help in extruded text; it arrives with the help overlay.
+void CAquariumScene::DrawHelpOverlay() {}
+
+void CAquariumScene::ApplyLight()
+{
+    // Light setting 0 is full light, 100 none at all.
+    const float intensity = static_cast<float>(100 - settings.lightSetting) * 0.01f;
+    for (int c = 0; c < 3; ++c) {
+        lightAmbient[c] = intensity;
+        lightDiffuse[c] = intensity;
+    }
+    glLightfv(GL_LIGHT1, GL_AMBIENT, lightAmbient);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, lightDiffuse);
+    glEnable(GL_LIGHTING);
+}
+
+// The backdrop in its fixed, graded or drifting colours; it arrives with the colour modes.
+void CAquariumScene::DrawBackdrop() {}
+
+void CAquariumScene::DrawFloorAndLight()
+{
+    glPushMatrix();
+    glTranslatef(0.0f, tankBounds.yBottom, kFloorDepth);
+    // The floor, water glow and light rays are drawn here once the tank floor exists.
+    glPopMatrix();
+}
+
+void CAquariumScene::DrawBubbles()
+{
+    glDisable(GL_FOG); // bubbles stay clear at any fog setting
+    glBindTexture(GL_TEXTURE_2D, bubbleTexture);
+    glPushMatrix();
+    if (settings.background == 0)
+        glTranslatef(bubbleOrigin.x + 10.0f, bubbleOrigin.y - 15.0f, bubbleOrigin.z - 10.0f);
+    else if (settings.background == 1)
+        glTranslatef(bubbleOrigin.x + 20.0f, bubbleOrigin.y - 15.0f, bubbleOrigin.z - 10.0f);
+    // The bubble column rises here, 200 minus the bubble setting of them, once bubbles exist.
+    glPopMatrix();
+}
+
+void CAquariumScene::ApplyFog()
+{
+    // Fog setting 100 is no fog, 0 the densest.
+    glFogf(GL_FOG_DENSITY, static_cast<float>(100 - settings.fogSetting) * 0.0005f);
+    glEnable(GL_FOG);
+}
+
+void CAquariumScene::DrawPlantScenery()
+{
+    // The foreground tint and, with Show Terra, the plants arrive with the colour modes and scenery.
+    glColor3f(1.0f, 1.0f, 1.0f);
+}
+
+void CAquariumScene::DrawFish()
+{
+    for (int s = 0; s < kSpeciesCount; ++s) {
+        glBindTexture(GL_TEXTURE_2D, speciesTextures[s]);
+        // Each live fish of the species is moved, animated, drawn and fed here once fish exist.
+    }
+}
+
+// The picture on its waving sheet, after the fish; it arrives with the picture backdrop.
+void CAquariumScene::DrawPictureBackdrop() {}
+
+// Active food drops sink and are drawn; they arrive with feeding.
+void CAquariumScene::DrawFoodDrops() {}
+
+// The marker strips sweep and a pending feed click finds its tank point; it arrives with input.
+void CAquariumScene::RunFeedPass() {}
+
+// The fish under a click is picked and startled; it arrives with the touch reaction.
+void CAquariumScene::RunTouchPass() {}
+
+// Ripples distort a copy of the frame; it arrives with the ripple effect.
+void CAquariumScene::RunRipplePass() {}
