@@ -1,0 +1,149 @@
+// MeshPart.cpp -- the part template: rotation matrices, displacement terms and band drawing.
+#include "fish/MeshPart.h"
+
+#include "fish/VertexSink.h"
+#include "platform/Random.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+constexpr double kDegreesToRadians = 0.017453292519943295;
+
+void SetPartRotation(float* matrix, float degrees)
+{
+    BuildRotationMatrix(matrix, static_cast<float>(degrees * kDegreesToRadians), 0.0f, 0.0f, 1.0f);
+}
+
+class CBandDrawer
+{
+public:
+    CBandDrawer(const MeshPartSpec& part, PartContext& context) : part(part), context(context) {}
+
+    void DrawGrid(int g)
+    {
+        const MeshGrid& grid = part.grids[g];
+        const bool termsApply = (part.termGridMask >> g) & 1;
+        for (int r = 0; r + 1 < grid.rows; ++r) {
+            if (part.mirror != MirrorKind::MirroredOnly)
+                DrawBand(grid, r, false, termsApply);
+            if (part.mirror != MirrorKind::None)
+                DrawBand(grid, r, true, termsApply);
+        }
+    }
+
+private:
+    // The body column part column j follows, for per-column parts; the part's own column otherwise.
+    int BodyColumn(int j) const
+    {
+        return part.binding.kind == BindingKind::PerColumn ? part.binding.firstColumn + j : part.binding.firstColumn;
+    }
+
+    float PoseValue(const DisplacementTerm& term, int j) const
+    {
+        const float* pose = context.poseArrays[term.poseArray];
+        float value;
+        switch (term.index) {
+        case TermIndex::PartColumn:
+            value = pose[j];
+            break;
+        case TermIndex::BodyColumn:
+            value = part.binding.kind == BindingKind::Mean
+                        ? (pose[part.binding.firstColumn] + pose[part.binding.secondColumn]) * 0.5f
+                        : pose[BodyColumn(j)];
+            break;
+        default:
+            value = pose[term.fixedElement];
+            break;
+        }
+        return context.poseCarriesSize ? value : value * context.size;
+    }
+
+    void DrawBand(const MeshGrid& grid, int r, bool mirrored, bool termsApply)
+    {
+        CVertexSink& sink = *context.sink;
+        sink.BeginStrip();
+        for (int j = 0; j < grid.cols; ++j) {
+            if (part.binding.kind == BindingKind::PerColumn)
+                SetPartRotation(context.partMatrix, context.columnHeadings[part.binding.firstColumn + j]);
+            Emit(grid, r, j, mirrored, termsApply);
+            Emit(grid, r + 1, j, mirrored, termsApply);
+        }
+        sink.EndStrip();
+    }
+
+    void Emit(const MeshGrid& grid, int r, int j, bool mirrored, bool termsApply)
+    {
+        const MeshVertex& v = grid.At(r, j);
+        float p[3] = {v.x * context.size, (mirrored ? -v.y : v.y) * context.size, v.z * context.size};
+        if (termsApply) {
+            for (const DisplacementTerm& term : part.terms) {
+                if (term.poseArray < 0)
+                    break;
+                if (term.edgeRowOnly && r != grid.rows - 1)
+                    continue;
+                const float sign = (mirrored && term.negateWhenMirrored) ? -term.sign : term.sign;
+                p[static_cast<int>(term.axis)] += sign * PoseValue(term, j);
+            }
+        }
+        const float* m = context.partMatrix;
+        context.sink->Vertex(m[0] * p[0] + m[4] * p[1] + m[8] * p[2] + m[12],
+                             m[1] * p[0] + m[5] * p[1] + m[9] * p[2] + m[13],
+                             m[2] * p[0] + m[6] * p[1] + m[10] * p[2] + m[14], v);
+    }
+
+    const MeshPartSpec& part;
+    PartContext& context;
+};
+} // namespace
+
+void SetIdentityMatrix(float* matrix)
+{
+    static const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    std::memcpy(matrix, identity, sizeof(identity));
+}
+
+void BuildRotationMatrix(float* m, float angleRadians, float ax, float ay, float az)
+{
+    const float length = std::sqrt(ax * ax + ay * ay + az * az);
+    if (length == 0.0f) {
+        SetIdentityMatrix(m);
+        return;
+    }
+    const float x = ax / length, y = ay / length, z = az / length;
+    const float c = std::cos(angleRadians), s = std::sin(angleRadians), t = 1.0f - c;
+    m[0] = c + x * x * t;
+    m[1] = t * x * y + s * z;
+    m[2] = t * x * z - s * y;
+    m[3] = 0.0f;
+    m[4] = t * x * y - s * z;
+    m[5] = c + y * y * t;
+    m[6] = t * y * z + s * x;
+    m[7] = 0.0f;
+    m[8] = t * x * z + s * y;
+    m[9] = t * y * z - s * x;
+    m[10] = c + z * z * t;
+    m[11] = 0.0f;
+    m[12] = m[13] = m[14] = 0.0f;
+    m[15] = 1.0f;
+}
+
+void DrawMeshPart(const MeshPartSpec& part, PartContext& context)
+{
+    if (part.eyeTwitch && Rand15() % 20 == 0) {
+        // The twitch stays on the matrix until the fish is popped, so a twin drawn next shares it.
+        const int a = Rand15() % 10;
+        const int b = Rand15() % 10;
+        context.sink->Translate(a * context.size * 0.001f, b * context.size * 0.001f, 0.0f);
+    }
+    const PartBinding& binding = part.binding;
+    if (binding.kind == BindingKind::Fixed)
+        SetPartRotation(context.partMatrix, context.columnHeadings[binding.firstColumn]);
+    else if (binding.kind == BindingKind::Mean)
+        SetPartRotation(context.partMatrix,
+                        (context.columnHeadings[binding.firstColumn] + context.columnHeadings[binding.secondColumn]) *
+                            0.5f);
+    CBandDrawer drawer(part, context);
+    for (int g = 0; g < part.gridCount; ++g)
+        drawer.DrawGrid(g);
+}

@@ -1,0 +1,17 @@
+// VertexSink.cpp -- the OpenGL sink.
+#include "fish/VertexSink.h"
+
+#include "platform/GLHeaders.h"
+
+void CGlVertexSink::BeginStrip() { glBegin(GL_QUAD_STRIP); }
+
+void CGlVertexSink::Vertex(float x, float y, float z, const MeshVertex& a)
+{
+    glNormal3f(a.nx, a.ny, a.nz);
+    glTexCoord2f(a.u, a.v);
+    glVertex3f(x, y, z);
+}
+
+void CGlVertexSink::EndStrip() { glEnd(); }
+
+void CGlVertexSink::Translate(float x, float y, float z) { glTranslatef(x, y, z); }
