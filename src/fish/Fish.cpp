@@ -1,0 +1,110 @@
+// Fish.cpp -- a fish's start values, its swim limits, and the per-frame draw routine.
+#include "fish/Fish.h"
+
+#include "fish/SpeciesCatalogue.h"
+#include "fish/VertexSink.h"
+#include "platform/GLHeaders.h"
+#include "platform/Random.h"
+
+#include <cmath>
+
+namespace {
+constexpr float kDegreesToRadians = 0.017453292f;
+}
+
+void CFish::Initialise(int id)
+{
+    speciesId = id;
+    species = &SpeciesCatalogue(id);
+    const SpeciesDescriptor& s = *species;
+
+    switch (s.startSizeRule) {
+    case StartSize::Fixed:
+        size = s.startSize;
+        break;
+    case StartSize::TwoToEight:
+        size = static_cast<float>(2 + Rand15() % 7);
+        break;
+    case StartSize::MostlyLargeCrab:
+        size = Rand15() % 10 == 0 ? 7.0f : 20.0f;
+        break;
+    }
+    speed = s.startSpeed;
+    targetPitch = s.randomStartPitch ? static_cast<float>(Rand15() % 45) : 0.0f;
+    switch (s.startHeading) {
+    case StartHeading::Zero:
+        targetHeading = 0.0f;
+        break;
+    case StartHeading::Random180:
+        targetHeading = static_cast<float>(Rand15() % 180);
+        break;
+    case StartHeading::ZeroOr180:
+        targetHeading = Rand15() % 2 == 0 ? 0.0f : 180.0f;
+        break;
+    }
+    bodyLength = s.bodyLength;
+    wanderTimer = Rand15() % 200;
+    mouthClosed = true;
+    mouthTimer = Rand15() % 15;
+    mouthLimit = Rand15() % 20 + 15;
+
+    for (int c = 0; c < s.chainCount; ++c) {
+        const ChainSpec& chain = s.chains[c];
+        oscillators[c] = Oscillator{0.0f, 0, chain.waveNumber, chain.amplitude, chain.step};
+    }
+}
+
+void CFish::Spawn(float xMin, float xMax, float yTopArg, float yBottomArg, float zArg1, float zArg2)
+{
+    swimXMin = xMin;
+    swimXMax = xMax;
+    swimYTop = yTopArg + 10.0f;
+    swimYBottom = yBottomArg + 5.0f;
+    if (species->nearFloor) {
+        swimZFar = zArg1;
+        swimZNear = zArg2;
+    } else {
+        swimZNear = zArg1;
+        swimZFar = 2.0f * zArg1;
+    }
+    wallHit = 0;
+    bodyLength = species->bodyLength;
+}
+
+// One degree per frame; a target that cannot be hit exactly is settled within a degree below it.
+void CFish::EasePitch()
+{
+    if (pitch < targetPitch)
+        pitch += 1.0f;
+    if (pitch > targetPitch)
+        pitch -= 1.0f;
+}
+
+void CFish::Draw(CVertexSink& sink)
+{
+    PoseArrays pose;
+    Animate(pose);
+
+    glPushMatrix();
+    glRotatef(-90.0f, 1.0f, 0.0f, 0.0f); // model z becomes the tank's up, model y its -z
+    EasePitch();
+    const float h = heading * kDegreesToRadians;
+    glRotatef(-pitch, std::sin(h), -std::cos(h), 0.0f); // tilt about the fish's own lateral axis
+
+    Wander();
+
+    if (species->partCount > 0) {
+        PartContext context;
+        context.size = size;
+        context.columnHeadings = pose.values[species->headingsPose];
+        context.poseArrays = pose.pointers;
+        context.partMatrix = partMatrix;
+        context.sink = &sink;
+        for (int p = 0; p < species->partCount; ++p)
+            DrawMeshPart(species->parts[p], context);
+    }
+
+    Move();
+    UpdateBodyBox();
+    glPopMatrix();
+}

@@ -1,0 +1,125 @@
+// Fish.h -- one swimming animal: where it is, where it steers, how its body is posed.
+//
+// Every animal of every species lives in a CFish. Its species descriptor supplies the constants
+// and variants; the record holds the state. The view owns 50 records per species for its whole
+// life and the live count decides which of them swim: records keep their state while not live.
+//
+// Each frame a live fish is drawn by Draw(), which also runs its animation chains (Animate), its
+// wander before the mesh and its move and head point after it. Steering primitives (Turn,
+// TurnPitch, EaseSpeed) are also used by feeding and touching.
+//
+// Directions: heading 0 points along -x, 90 along +z (toward the viewer); pitch is positive
+// nose-up; angles in degrees.
+#pragma once
+
+#include "fish/SpeciesDescriptor.h"
+
+#include <cstdint>
+
+class CVertexSink;
+
+struct Vector3
+{
+    float x = 0.0f;
+    float y = 0.0f;
+    float z = 0.0f;
+};
+
+// One phase-stepped oscillator of a pose chain.
+struct Oscillator
+{
+    float phase = 0.0f;      // radians, wraps to 0 past 2 pi
+    int counter = 0;         // calls since the last phase step
+    float waveNumber = 0.0f; // radians per element
+    float amplitude = 0.0f;
+    float step = 0.0f;       // radians per phase step
+};
+
+// The pose arrays of one draw call, filled by the chains in the species' order.
+struct PoseArrays
+{
+    float values[kMaxChains][kMaxPoseLength];
+    const float* pointers[kMaxChains];
+};
+
+class CFish
+{
+public:
+    CFish() = default;
+
+    // Start values of the species; draws the random ones. Position (0, 0, 0).
+    void Initialise(int speciesId);
+
+    // Swim limits: x between xMin and xMax, y between yBottom + 5 and yTop + 10, z by species.
+    void Spawn(float xMin, float xMax, float yTopArg, float yBottomArg, float zArg1, float zArg2);
+
+    // The per-frame routine: pose, orientation, wander, mesh, move, head point. The caller has
+    // translated to `position`; the matrix is left as found.
+    void Draw(CVertexSink& sink);
+
+    // Steering.
+    void Turn(float angle, bool flag, int mode);
+    void TurnPitch(float angle, bool flag, int mode);
+    void EaseSpeed(float step, float target);
+    bool InCruiseBand() const;
+
+    // Motion steps, in the order Draw runs them.
+    void Wander();
+    void Move();
+    void UpdateBodyBox();
+
+    // Animation: every chain of the species into `pose`, and the gait re-tuning of a wander.
+    void Animate(PoseArrays& pose);
+    void SetGait(float cruiseSpeed, bool closed);
+
+    void SetSeeking(bool value) { seeking = value; }
+    const SpeciesDescriptor& Species() const { return *species; }
+    int SpeciesId() const { return speciesId; }
+
+    // The record; public so that feeding, touching, tests and the population reach it directly.
+    float size = 1.0f;
+    float speed = 0.0f;        // tank units per frame along the heading
+    float targetPitch = 0.0f;  // kept within -45..45
+    float targetHeading = 0.0f; // kept within -360..360
+    float pitch = 0.0f;
+    float heading = 0.0f;
+    bool seeking = false;
+    Vector3 position;
+    bool towardNegX = false, towardPosX = false, towardPosZ = false, towardNegZ = false, noseUp = false;
+    bool targetTowardNegX = false, targetTowardPosX = false, targetTowardPosZ = false, targetTowardNegZ = false;
+    float swimXMin = 0.0f, swimXMax = 0.0f, swimYTop = 0.0f, swimYBottom = 0.0f, swimZFar = 0.0f, swimZNear = 0.0f;
+    int wallHit = 0; // 0 none; 1 x low; 2 x high; 3 z far; 4 z near; 5 y top; 6 y bottom
+    int wanderTimer = 0;
+    float bodyLength = 0.0f;
+    Vector3 headPoint;
+    float partMatrix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+
+    // Animation block.
+    Oscillator oscillators[kMaxChains];
+    float lastTarget = 0.0f;
+    int turnCounter = 0;
+    bool headArrived = false;
+    bool bodyArrived = false;
+    int columnAngles[kMaxPoseLength] = {};
+    bool mouthClosed = true;
+    int mouthTimer = 0;
+    int mouthLimit = 0;
+    int turnStyle = 0; // style flags of species whose wander draws them instead of a gait
+    int swayStyle = 0;
+
+private:
+    void WallStepStandard();
+    void WallStepSoft();
+    void WallStepFloorDweller(bool carriedAcross, float easeTarget);
+    void WallStepVertical(float easeTarget);
+    void BoundTargetHeading();
+    void EasePitch();
+
+    void RunFollower(float* out, int n);
+    void RunWaveChain(const ChainSpec& chain, Oscillator& oscillator, float* out);
+    void RunGape(const ChainSpec& chain, float* out);
+    void AdvanceMouthTimer(const ChainSpec& chain);
+
+    const SpeciesDescriptor* species = nullptr;
+    int speciesId = 0;
+};

@@ -1,0 +1,289 @@
+// FishAnimation.cpp -- the pose chains: heading follower, waves and beats, mouth gape, gait.
+#include "fish/Fish.h"
+
+#include "fish/SpeciesCatalogue.h"
+#include "platform/Random.h"
+
+#include <cmath>
+
+namespace {
+// Species whose fish share one mouth timer keep it here, one per species.
+int sharedMouthTimers[kSpeciesTotal] = {};
+
+constexpr float kTwoPi = 6.283185f;
+constexpr float kPi = 3.1415925f;
+
+// One phase step every `period` calls; the step happens before the array is filled.
+void StepOscillator(Oscillator& oscillator, int period)
+{
+    if (oscillator.counter++ > period - 2) {
+        oscillator.phase += oscillator.step;
+        oscillator.counter = 0;
+    }
+    if (oscillator.phase > kTwoPi)
+        oscillator.phase = 0.0f;
+}
+
+// Moves `value` toward `target` by `step`, never past it.
+float StepToward(float value, float target, float step)
+{
+    if (value < target) {
+        value += step;
+        if (value > target)
+            value = target;
+    } else {
+        value -= step;
+        if (value < target)
+            value = target;
+    }
+    return value;
+}
+} // namespace
+
+void CFish::Animate(PoseArrays& pose)
+{
+    for (int c = 0; c < kMaxChains; ++c)
+        pose.pointers[c] = pose.values[c];
+    for (int c = 0; c < species->chainCount; ++c) {
+        const ChainSpec& chain = species->chains[c];
+        float* out = pose.values[c];
+        for (int i = 0; i < kMaxPoseLength; ++i)
+            out[i] = 0.0f;
+        switch (chain.kind) {
+        case ChainKind::Follower:
+            RunFollower(out, chain.n);
+            break;
+        case ChainKind::GapeA:
+        case ChainKind::GapeB:
+            RunGape(chain, out);
+            break;
+        case ChainKind::Zero:
+            break;
+        default:
+            RunWaveChain(chain, oscillators[c], out);
+            break;
+        }
+    }
+}
+
+void CFish::RunWaveChain(const ChainSpec& chain, Oscillator& oscillator, float* out)
+{
+    StepOscillator(oscillator, chain.period);
+    const float scale = chain.timesSize ? size : 1.0f;
+    const float k = oscillator.waveNumber;
+    const float phase = oscillator.phase;
+    for (int i = 0; i < chain.n; ++i) {
+        const float wave = std::sin(static_cast<float>(i) * k + phase);
+        float value = 0.0f;
+        switch (chain.kind) {
+        case ChainKind::Sine:
+            value = wave * oscillator.amplitude;
+            break;
+        case ChainKind::Ramp:
+            value = static_cast<float>(i) * chain.amplitude * wave;
+            break;
+        case ChainKind::ReversedRamp:
+            value = static_cast<float>(chain.n - i) * chain.amplitude * wave;
+            break;
+        case ChainKind::Sway:
+            value = i < chain.swayStart ? 0.0f : static_cast<float>(i - chain.swayStart) * chain.amplitude * wave;
+            break;
+        case ChainKind::Uniform:
+            value = std::sin(k + phase) * oscillator.amplitude;
+            break;
+        default:
+            break;
+        }
+        out[i] = value * scale;
+    }
+}
+
+void CFish::RunFollower(float* out, int n)
+{
+    const FollowerVariant& f = species->follower;
+    const float t = targetHeading;
+    const bool bouncing = wallHit == 1 || wallHit == 2;
+
+    if (std::fabs(lastTarget - t) > 0.01f) {
+        headArrived = false;
+        bodyArrived = false;
+        lastTarget = t;
+    }
+
+    // The head step depends on how far the target lies from 0, not on the turn still to go.
+    float s;
+    if (f.constantStep) {
+        s = f.constantStepValue;
+    } else {
+        const float magnitude = std::fabs(t);
+        s = magnitude < 5.0f ? f.smallStep : magnitude < 10.0f ? f.midStep : f.largeStep;
+        if (seeking)
+            s = f.seekingStep;
+        if (bouncing && !f.ignoresBounce)
+            s = t;
+    }
+
+    if (turnCounter++ > 1) { // every third call
+        if (!headArrived) {
+            heading = StepToward(heading, t, s);
+            if (static_cast<int>(heading - t) == 0)
+                headArrived = true;
+        }
+        turnCounter = 0;
+    }
+
+    if (!headArrived) {
+        // Head turn: the tail trails the head by the turn it still has to make.
+        float d = std::fabs(heading - lastTarget) / static_cast<float>(n - 1);
+        if (f.spreadCap > 0.0f && d > f.spreadCap)
+            d = f.spreadCap;
+        if (t != heading) {
+            const float direction = t > heading ? -1.0f : 1.0f;
+            for (int i = 0; i < n; ++i) {
+                out[i] = heading + direction * static_cast<float>(i) * d;
+                columnAngles[i] = static_cast<int>(out[i]);
+            }
+        }
+        if (f.rule == ColumnRule::Rigid) {
+            for (int i = 0; i < n; ++i) {
+                out[i] = out[0];
+                columnAngles[i] = columnAngles[0];
+            }
+        } else if (f.rule == ColumnRule::HeadFollowsNext && n > 1) {
+            out[0] = out[1];
+            columnAngles[0] = columnAngles[1];
+        }
+        if (bouncing) {
+            for (int i = 0; i < n; ++i) {
+                out[i] = t;
+                columnAngles[i] = static_cast<int>(t);
+            }
+            heading = targetHeading;
+        }
+        return;
+    }
+
+    // Body catch-up: the whole-degree column headings close in on the target.
+    if (!bodyArrived) {
+        int step = seeking ? f.catchUpSeekingStep : f.catchUpStep;
+        if (f.randomCatchUp)
+            step = static_cast<int>(1.0f + static_cast<float>(Rand15() % 90) * 0.01f);
+        const int settled = static_cast<int>(t);
+        bool moved = false;
+        for (int i = 0; i < n; ++i) {
+            const float column = static_cast<float>(columnAngles[i]);
+            if (column < t) {
+                columnAngles[i] = columnAngles[i] + step > t ? settled : columnAngles[i] + step;
+                moved = true;
+            } else if (column > t) {
+                columnAngles[i] = columnAngles[i] - step < t ? settled : columnAngles[i] - step;
+                moved = true;
+            }
+        }
+        if (f.catchUpColumn2FollowsColumn1 && n > 2)
+            columnAngles[2] = columnAngles[1];
+        if (!moved)
+            bodyArrived = true;
+    }
+    for (int i = 0; i < n; ++i)
+        out[i] = static_cast<float>(columnAngles[i]);
+}
+
+void CFish::AdvanceMouthTimer(const ChainSpec& chain)
+{
+    const int before = mouthTimer++;
+    switch (chain.mouthTimer) {
+    case MouthTimer::Threshold:
+        if (before > chain.mouthThreshold) {
+            mouthClosed = !mouthClosed;
+            mouthTimer = 0;
+        }
+        break;
+    case MouthTimer::RandomLimit:
+        if (before > mouthLimit) {
+            mouthClosed = !mouthClosed;
+            mouthTimer = 0;
+            mouthLimit = Rand15() % 20 + 15;
+        }
+        break;
+    case MouthTimer::Shared: {
+        // The fish whose call finds the shared timer past the threshold toggles its own mouth.
+        mouthTimer = before;
+        int& shared = sharedMouthTimers[speciesId];
+        if (shared++ > chain.mouthThreshold) {
+            mouthClosed = !mouthClosed;
+            shared = 0;
+        }
+        break;
+    }
+    case MouthTimer::RandomBelow:
+        if (Rand15() % 10 + 15 < before) {
+            mouthClosed = !mouthClosed;
+            mouthTimer = 0;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void CFish::RunGape(const ChainSpec& chain, float* out)
+{
+    if (chain.mouthTimer != MouthTimer::None)
+        AdvanceMouthTimer(chain);
+    if (mouthClosed)
+        return; // a closed mouth: every element 0
+    const int n = chain.n;
+    const float c = chain.amplitude;
+    const float scale = chain.timesSize ? size : 1.0f;
+    for (int i = 0; i < n; ++i) {
+        const float fi = static_cast<float>(i);
+        float value = 0.0f;
+        switch (chain.gapeShape) {
+        case GapeShape::Descending:
+            value = c * static_cast<float>(n - i);
+            break;
+        case GapeShape::DescendingLastZero:
+            value = i == n - 1 ? 0.0f : c * static_cast<float>(n - i);
+            break;
+        case GapeShape::DescendingFirstZero:
+            value = i == 0 ? 0.0f : c * static_cast<float>(n - i);
+            break;
+        case GapeShape::Ascending:
+            value = fi * c;
+            break;
+        case GapeShape::AscendingLastRaised:
+            value = fi * c * (i == n - 1 ? 1.3f : 1.0f);
+            break;
+        case GapeShape::ShiftedLastRaised:
+            value = i == 0 ? 0.0f : (fi - 1.0f) * c * (i == n - 1 ? 1.3f : 1.0f);
+            break;
+        case GapeShape::TangLower:
+            value = i == 0 ? 0.0f : (fi - 1.0f) * 0.002f * (i == n - 1 ? 1.2f : 1.0f);
+            break;
+        case GapeShape::TangUpper:
+            value = (fi - 1.0f) * 0.005f;
+            break;
+        case GapeShape::Leading:
+            value = i < chain.gapeLeading ? c * static_cast<float>(chain.gapeStart - i) : 0.0f;
+            break;
+        }
+        out[i] = value * scale;
+    }
+}
+
+void CFish::SetGait(float cruiseSpeed, bool closed)
+{
+    mouthClosed = closed;
+    const float a = 10.0f * cruiseSpeed;
+    for (int c = 0; c < species->chainCount; ++c) {
+        const GaitRetune& gait = species->chains[c].gait;
+        Oscillator& oscillator = oscillators[c];
+        if (gait.waveNumber != 0.0f)
+            oscillator.waveNumber = gait.waveNumber;
+        if (gait.amplitudePerA != 0.0f)
+            oscillator.amplitude = gait.amplitudePerA * a;
+        if (gait.stepPiDivisor != 0.0f)
+            oscillator.step = a * (kPi / gait.stepPiDivisor);
+    }
+}
