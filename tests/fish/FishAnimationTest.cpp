@@ -1,0 +1,169 @@
+// Tests of the pose chains: the heading follower, oscillators, the mouth and the gait.
+#include "fish/Fish.h"
+#include "fish/SpeciesCatalogue.h"
+#include "platform/Random.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+CFish MakeFish(int species)
+{
+    ResetRand15();
+    CFish fish;
+    fish.Initialise(species);
+    fish.Spawn(-90.0f, 90.0f, 10.0f, -22.0f, -50.0f, -10.0f);
+    return fish;
+}
+
+// Runs the chains `calls` times and returns the last column headings.
+const float* Animate(CFish& fish, PoseArrays& pose, int calls = 1)
+{
+    for (int i = 0; i < calls; ++i)
+        fish.Animate(pose);
+    return pose.values[fish.Species().headingsPose];
+}
+} // namespace
+
+TEST(HeadingFollower, HeadStepsEveryThirdCallBySizeOfTheTarget)
+{
+    PoseArrays pose;
+    for (auto [target, step] : {std::pair{4.0f, 1.0f}, {7.0f, 3.0f}, {40.0f, 10.0f}, {-40.0f, 10.0f}}) {
+        CFish fish = MakeFish(kAngelfish);
+        fish.targetHeading = target;
+        Animate(fish, pose, 2);
+        EXPECT_FLOAT_EQ(fish.heading, 0.0f) << target;
+        Animate(fish, pose, 1);
+        EXPECT_FLOAT_EQ(fish.heading, target > 0 ? step : -step) << target;
+    }
+    // The step follows the target's size, not the turn still to go.
+    CFish fish = MakeFish(kAngelfish);
+    fish.heading = 3.0f;
+    fish.targetHeading = 4.0f;
+    Animate(fish, pose, 3);
+    EXPECT_FLOAT_EQ(fish.heading, 4.0f);
+}
+
+TEST(HeadingFollower, TinyTargetChangeDoesNotRestartTheTurn)
+{
+    CFish fish = MakeFish(kGoldfish);
+    PoseArrays pose;
+    fish.targetHeading = 30.0f;
+    Animate(fish, pose, 40);
+    ASSERT_TRUE(fish.headArrived);
+    fish.targetHeading = 30.005f;
+    Animate(fish, pose);
+    EXPECT_TRUE(fish.headArrived);
+    fish.targetHeading = 60.0f;
+    Animate(fish, pose);
+    EXPECT_FALSE(fish.headArrived);
+}
+
+TEST(HeadingFollower, RigidSpeciesTurnWithoutBendingAndFanSpeciesTrailTheirTail)
+{
+    PoseArrays pose;
+    CFish angel = MakeFish(kAngelfish);
+    angel.targetHeading = 90.0f;
+    for (int call = 0; call < 12; ++call) {
+        const float* columns = Animate(angel, pose);
+        for (int i = 1; i < 16; ++i)
+            EXPECT_FLOAT_EQ(columns[i], columns[0]);
+    }
+
+    CFish discus = MakeFish(kPinkDiscus);
+    discus.heading = 30.0f;
+    discus.lastTarget = 90.0f;
+    discus.targetHeading = 90.0f;
+    const float* columns = Animate(discus, pose);
+    EXPECT_FLOAT_EQ(discus.heading, 30.0f);
+    EXPECT_FLOAT_EQ(columns[0], 30.0f);
+    EXPECT_NEAR(columns[13], -30.0f, 1e-4); // 30 - 13 * 60 / 13: the tail trails by the turn to go
+}
+
+TEST(HeadingFollower, BounceSnapsHeadAndColumnsToTheTarget)
+{
+    CFish fish = MakeFish(kWrasse);
+    PoseArrays pose;
+    fish.heading = 10.0f;
+    fish.targetHeading = 190.0f;
+    fish.wallHit = 1;
+    const float* columns = Animate(fish, pose);
+    EXPECT_FLOAT_EQ(fish.heading, 190.0f);
+    for (int i = 0; i < fish.Species().columns; ++i) {
+        EXPECT_FLOAT_EQ(columns[i], 190.0f);
+        EXPECT_EQ(fish.columnAngles[i], 190);
+    }
+}
+
+TEST(HeadingFollower, ColumnsSettleAtTheTargetTruncatedTowardZero)
+{
+    CFish fish = MakeFish(kPinkDiscus);
+    PoseArrays pose;
+    fish.targetHeading = -5.5f;
+    const float* columns = Animate(fish, pose, 200);
+    for (int i = 0; i < fish.Species().columns; ++i)
+        EXPECT_FLOAT_EQ(columns[i], -5.0f) << i;
+}
+
+TEST(PoseChains, OscillatorStepsOnTheCallThatCompletesItsPeriod)
+{
+    CFish fish = MakeFish(kAngelfish);
+    PoseArrays pose;
+    constexpr int kAnal = 7; // period 3, step pi / 6
+    fish.Animate(pose);
+    fish.Animate(pose);
+    EXPECT_FLOAT_EQ(fish.oscillators[kAnal].phase, 0.0f);
+    fish.Animate(pose);
+    EXPECT_FLOAT_EQ(fish.oscillators[kAnal].phase, 3.1415925f / 6.0f);
+    fish.Animate(pose);
+    fish.Animate(pose);
+    EXPECT_FLOAT_EQ(fish.oscillators[kAnal].phase, 3.1415925f / 6.0f);
+
+    // The sway stays 0 over the front of the body and moves from column 13 on.
+    for (int i = 0; i < 40; ++i)
+        fish.Animate(pose);
+    const float* sway = pose.values[3];
+    for (int i = 0; i <= 13; ++i)
+        EXPECT_FLOAT_EQ(sway[i], 0.0f) << i;
+}
+
+TEST(PoseChains, ClosedMouthGapesNotAtAllAndAnOpenOneDescends)
+{
+    CFish fish = MakeFish(kAngelfish);
+    PoseArrays pose;
+    fish.mouthClosed = true;
+    fish.mouthTimer = 0;
+    fish.Animate(pose);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_FLOAT_EQ(pose.values[1][i], 0.0f);
+    fish.mouthClosed = false;
+    fish.mouthTimer = 0;
+    fish.Animate(pose);
+    EXPECT_FLOAT_EQ(pose.values[0][0], 0.003f * 5);
+    EXPECT_FLOAT_EQ(pose.values[1][5], 0.003f * 1);
+
+    // The mouth toggles when the timer before its increment exceeds 15: every 17 calls.
+    int toggles = 0;
+    bool closed = fish.mouthClosed;
+    for (int i = 0; i < 170; ++i) {
+        fish.Animate(pose);
+        if (fish.mouthClosed != closed)
+            ++toggles;
+        closed = fish.mouthClosed;
+    }
+    EXPECT_EQ(toggles, 10);
+}
+
+TEST(PoseChains, GaitRetunesStepsButNeverPhases)
+{
+    CFish fish = MakeFish(kAngelfish);
+    PoseArrays pose;
+    for (int i = 0; i < 30; ++i)
+        fish.Animate(pose);
+    const float swayPhase = fish.oscillators[3].phase;
+    fish.SetGait(0.2f, false);
+    EXPECT_FALSE(fish.mouthClosed);
+    EXPECT_FLOAT_EQ(fish.oscillators[3].step, 2.0f * (3.1415925f / 6.0f)); // a = 10 x 0.2
+    EXPECT_FLOAT_EQ(fish.oscillators[5].step, 2.0f * (3.1415925f / 16.0f));
+    EXPECT_FLOAT_EQ(fish.oscillators[7].step, 3.1415925f / 6.0f); // the anal beat has no gait
+    EXPECT_FLOAT_EQ(fish.oscillators[3].phase, swayPhase);
+}
