@@ -1,6 +1,8 @@
 // AquariumScene.cpp -- the scene's set-up sequence and the frame loop, step by step.
 #include "view/AquariumScene.h"
 
+#include "environment/PackedResources.h"
+#include "environment/ResourceCatalogue.h"
 #include "platform/GLHeaders.h"
 
 #include <utility>
@@ -80,8 +82,21 @@ void CAquariumScene::ReadScreenSize(int width, int height)
 // The picture sheet's control net and its first wave; they arrive with the picture backdrop.
 void CAquariumScene::RunPictureSheetOnce() {}
 
-// The backdrop picture, the species skins and the plant leaves; they arrive with the packed resources.
-void CAquariumScene::LoadTextures() {}
+// The backdrop picture, the species skins and the plant leaves, each unpacked, loaded and deleted
+// in turn. Plant slot 2 has no picture and stays 0.
+void CAquariumScene::LoadTextures()
+{
+    LoadPackedPicture(GetTempDirectory(), kBackdropPictureResource, "BackGround0", TextureLoaderKind::Mipmapped,
+                      backdropPictureTexture, report);
+    for (int s = 0; s < kSpeciesCount; ++s)
+        LoadPackedPicture(GetTempDirectory(), kSpeciesResourceBase + s, "fish" + std::to_string(s),
+                          TextureLoaderKind::Plain, speciesTextures[s], report);
+    for (int slot = 0; slot < 6; ++slot) {
+        if (slot != 2)
+            LoadPackedPicture(GetTempDirectory(), kPlantResourceBase + slot, "cao" + std::to_string(slot),
+                              TextureLoaderKind::Plain, plantTextures[slot], report);
+    }
+}
 
 // Until the settings file is read, the record holds what a missing file yields.
 void CAquariumScene::LoadSettings() { settings = AquariumSettings::Defaults(); }

@@ -73,6 +73,8 @@ public:
     CursorMode Mode() const { return cursorMode; }
     bool HelpVisible() const { return helpVisible; }
     const std::string& TempDirectory() const { return tempDirectory; }
+    // Where resources are unpacked: the private folder, ending in '/', or "" for the current folder.
+    const std::string& GetTempDirectory() const { return tempDirectory; }
     uint32_t SpeciesTexture(int species) const { return speciesTextures[species]; }
     uint32_t PlantTexture(int slot) const { return plantTextures[slot]; }
     uint32_t BackdropPictureTexture() const { return backdropPictureTexture; }

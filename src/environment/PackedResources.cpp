@@ -1,0 +1,19 @@
+// PackedResources.cpp -- the unpack-load-delete order for one picture.
+#include "environment/PackedResources.h"
+
+#include "environment/TextureLoader.h"
+#include "platform/UnpackedFiles.h"
+
+bool LoadPackedPicture(const std::string& temp, int id, const std::string& baseName, TextureLoaderKind loader,
+                       uint32_t& name, const ErrorReport& report, const CResourceTable& table)
+{
+    const bool unpacked = UnpackResource(id, temp, baseName, report, table);
+    const std::string path = DecodedFilePath(temp, baseName);
+    // The loader runs even when unpacking failed: it generates the name, which must exist anyway.
+    const bool loaded =
+        loader == TextureLoaderKind::Mipmapped ? LoadMipmappedTexture(path, name) : LoadTexture(path, name);
+    DeleteUnpackedFiles(temp, baseName);
+    if (unpacked && !loaded)
+        report("the picture " + baseName + " (resource " + std::to_string(id) + ") could not be loaded", "ERROR");
+    return loaded;
+}
