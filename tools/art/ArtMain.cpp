@@ -3,10 +3,13 @@
 // Usage: kelpora_paint_art OUTPUT_DIR. Writes the BMP and WAV files under the base names the
 // program's resources use; exits 1 when a file cannot be written.
 #include "art/BitmapWriter.h"
+#include "art/ComposeMusic.h"
 #include "art/OutputFile.h"
+#include "art/PaintBackdrop.h"
 #include "art/PaintEffects.h"
 #include "art/PaintPlants.h"
 #include "art/PaintSkins.h"
+#include "art/WaveWriter.h"
 
 #include <cairo.h>
 
@@ -34,6 +37,7 @@ int main(int argc, char** argv)
     }
     const std::string folder = argv[1];
     bool ok = true;
+    ok = Save(folder, "BackGround0.bmp", EncodeBitmap(PaintBackdrop())) && ok;
     ok = Save(folder, "Water.bmp", EncodeBitmap(PaintWaterGlow())) && ok;
     ok = Save(folder, "GuangXian.bmp", EncodeBitmap(PaintLightRays())) && ok;
     ok = Save(folder, "Particle1.bmp", EncodeBitmap(PaintBubble())) && ok;
@@ -44,6 +48,7 @@ int main(int argc, char** argv)
     }
     for (const PlantPicture& plant : PaintPlants())
         ok = Save(folder, plant.name + ".bmp", EncodeBitmap(plant.image)) && ok;
+    ok = Save(folder, "Music.wav", EncodeWave(ComposeMusic(), kMusicChannels, kMusicSampleRate)) && ok;
     // Cairo keeps caches for the life of the process; release them so leak checkers see a clean exit.
     cairo_debug_reset_static_data();
     return ok ? 0 : 1;

@@ -2,6 +2,7 @@
 #include "art/PaintEffects.h"
 
 #include "art/Canvas.h"
+#include "art/CellNoise.h"
 #include "art/Colour.h"
 #include "art/Noise.h"
 #include "art/Random.h"
@@ -12,61 +13,15 @@
 namespace {
 constexpr float kPi = 3.14159265f;
 
-// Distance to the nearest and second-nearest of the jittered points of a periodic grid of cells
-// over the unit square; the wrap makes the pattern tile. Caustics are bright where the two are
-// nearly equal, that is along the borders of the cells. Distances are in units of a cell's height.
-class CCellPattern
-{
-public:
-    CCellPattern(int cellsX, int cellsY, uint64_t seed)
-        : cellsX(cellsX), cellsY(cellsY), points(static_cast<size_t>(cellsX) * cellsY * 2)
-    {
-        CRandom random(seed);
-        for (float& p : points)
-            p = random.Range(0.1f, 0.9f);
-    }
-
-    void Nearest(float x, float y, float& first, float& second) const
-    {
-        // Cells are cellsX / cellsY times narrower than tall in the picture; measure as if square.
-        const float cx = x * cellsX;
-        const float cy = y * cellsY;
-        const int ix = static_cast<int>(std::floor(cx));
-        const int iy = static_cast<int>(std::floor(cy));
-        first = second = 1e9f;
-        for (int dy = -1; dy <= 1; ++dy) {
-            for (int dx = -1; dx <= 1; ++dx) {
-                const int gx = ((ix + dx) % cellsX + cellsX) % cellsX;
-                const int gy = ((iy + dy) % cellsY + cellsY) % cellsY;
-                const float* p = &points[(static_cast<size_t>(gy) * cellsX + gx) * 2];
-                const float px = static_cast<float>(ix + dx) + p[0] - cx;
-                const float py = static_cast<float>(iy + dy) + p[1] - cy;
-                const float d = std::sqrt(px * px + py * py);
-                if (d < first) {
-                    second = first;
-                    first = d;
-                } else if (d < second) {
-                    second = d;
-                }
-            }
-        }
-    }
-
-private:
-    int cellsX;
-    int cellsY;
-    std::vector<float> points; // x, y of each cell's point, 0..1 within the cell
-};
-
 // Brightness 0..~1 of a caustic net at (x, y) in the unit square, its cell borders wobbled by noise.
-float Caustic(const CCellPattern& cells, const CNoise& warp, float x, float y)
+float Caustic(const CCellNoise& cells, const CNoise& warp, float x, float y)
 {
     // Displace the lookup by periodic noise so the cell borders bend like refracted light.
     const float wx = x + 0.02f * warp.Fractal(x * 8.0f, y * 3.0f, 3, 8, 3);
     const float wy = y + 0.05f * warp.Fractal(x * 8.0f + 9.0f, y * 3.0f + 5.0f, 3, 8, 3);
     float first = 0.0f;
     float second = 0.0f;
-    cells.Nearest(wx - std::floor(wx), wy - std::floor(wy), first, second);
+    cells.Nearest(wx, wy, first, second);
     const float border = second - first; // 0 on a border, in cell units
     return std::exp(-border * 6.0f);
 }
@@ -77,8 +32,8 @@ CRgbImage PaintWaterGlow()
     constexpr int kSize = 128;
     // The picture is stretched about three times wider than tall over the back of the tank, so
     // its cells are drawn three times narrower to look round there.
-    const CCellPattern coarse(9, 3, 0xC0A57);
-    const CCellPattern fine(15, 5, 0xF1E5);
+    const CCellNoise coarse(9, 3, 0xC0A57);
+    const CCellNoise fine(15, 5, 0xF1E5);
     const CNoise warp(0x3A7E5);
     const CNoise patches(0x9A7C4);
     const Rgb lightTint = HexColour(0x9fe0ff);
