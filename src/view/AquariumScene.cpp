@@ -4,6 +4,7 @@
 #include "environment/PackedResources.h"
 #include "environment/ResourceCatalogue.h"
 #include "platform/GLHeaders.h"
+#include "platform/SettingsPath.h"
 
 #include <utility>
 
@@ -98,8 +99,25 @@ void CAquariumScene::LoadTextures()
     }
 }
 
-// Until the settings file is read, the record holds what a missing file yields.
-void CAquariumScene::LoadSettings() { settings = AquariumSettings::Defaults(); }
+// A missing file is a first run and loads quietly as the defaults. A file that cannot be read
+// is reported and left alone: the dialogs' saves refuse to replace it, so nothing is lost.
+void CAquariumScene::LoadSettings()
+{
+    settings = AquariumSettings::Defaults();
+    const std::string path = SettingsPath();
+    if (path.empty()) {
+        report("Kelpora cannot tell where to keep its settings: neither XDG_CONFIG_HOME nor HOME names a "
+               "folder. The aquarium starts with its default settings, and changes to them will not be kept.",
+               "Settings");
+        return;
+    }
+    settingsFile = CSettingsFile(path);
+    if (!settingsFile.LoadAll(settings)) {
+        report("The settings file " + path + " " + settingsFile.Problem() +
+                   ". The aquarium starts with its default settings and leaves the file as it is.",
+               "Settings");
+    }
+}
 
 // The floor grid, water glow and light rays; they arrive with the tank floor.
 void CAquariumScene::SetUpFloorAndLight() {}

@@ -18,6 +18,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/TempDirectory.h"
 #include "ui/AquariumSettings.h"
+#include "ui/SettingsFile.h"
 #include "view/CursorMode.h"
 #include "view/Projection.h"
 #include "view/TankBounds.h"
@@ -66,6 +67,8 @@ public:
 
     AquariumSettings& Settings() { return settings; }
     const AquariumSettings& Settings() const { return settings; }
+    // Where the dialogs save the record; it names no file until the set-up has loaded it.
+    CSettingsFile& SettingsFile() { return settingsFile; }
     const CameraPosition& Camera() const { return camera; }
     int ScreenWidth() const { return screenWidth; }
     int ScreenHeight() const { return screenHeight; }
@@ -121,6 +124,7 @@ private:
     bool initialised = false;
 
     AquariumSettings settings;
+    CSettingsFile settingsFile; // the user's KelporaSet.ini, chosen by LoadSettings
     CameraPosition camera;
     TankBounds tankBounds;
     std::unique_ptr<CTempDirectory> privateTemp; // removed with everything in it when the scene ends

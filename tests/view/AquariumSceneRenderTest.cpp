@@ -1,6 +1,7 @@
 // Offscreen tests of the scene's set-up and frame: the GL state they leave, projection, camera.
 #include "platform/GLHeaders.h"
 #include "platform/OffscreenContext.h"
+#include "platform/ScratchFolder.h"
 #include "view/AquariumScene.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +36,9 @@ protected:
     }
 
     COffscreenContext context{320, 180};
+    // The scene loads its settings from here, never from the developer's own file.
+    CScratchFolder configHome;
+    CBorrowedVariable configVariable{"XDG_CONFIG_HOME", configHome.path.c_str()};
     CAquariumScene scene;
 };
 } // namespace
