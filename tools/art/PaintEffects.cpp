@@ -97,7 +97,8 @@ CRgbImage PaintLightRays()
                 float d = u - (ray.x + ray.slope * depth);
                 d -= std::round(d);
                 const float halfWidth = ray.width + ray.spread * depth;
-                const float across = std::exp(-(d * d) / (2.0f * halfWidth * halfWidth));
+                // A shaft that widens spreads the same light thinner.
+                const float across = std::exp(-(d * d) / (2.0f * halfWidth * halfWidth)) * ray.width / halfWidth;
                 const float down = std::exp(-depth / ray.reach) * SmoothStep(0.0f, 0.08f, depth + 0.02f);
                 light += ray.strength * across * down;
             }
@@ -106,7 +107,7 @@ CRgbImage PaintLightRays()
             // A little light everywhere near the top, where the surface is.
             light += 0.12f * std::exp(-depth * 5.0f);
             const float fade = 1.0f - SmoothStep(0.75f, 1.0f, depth); // nothing reaches the bottom row
-            const Rgb c = Scale(tint, 0.7f * light * fade);
+            const Rgb c = Scale(tint, 0.85f * light * fade);
             uint8_t* rgb = image.Pixel(x, y);
             rgb[0] = ToByte(c.r);
             rgb[1] = ToByte(c.g);

@@ -195,8 +195,9 @@ std::vector<SkinRecipe> BuildRecipes()
 
     SkinRecipe clownfish = Body("clownfish", HexColour(0xf06410), HexColour(0xff7f1a), HexColour(0xffa050));
     clownfish.iris = HexColour(0xe06010);
+    // The head band curves back around the gill cover; the middle band bulges forward.
     clownfish.markings = {EdgedBar(0.2f, 0.065f, kWhite, kBlack, 0.014f, -0.05f),
-                          EdgedBar(0.52f, 0.06f, kWhite, kBlack, 0.014f, -0.09f),
+                          EdgedBar(0.52f, 0.06f, kWhite, kBlack, 0.014f, 0.09f),
                           EdgedBar(0.9f, 0.035f, kWhite, kBlack, 0.012f, 0.0f)};
     clownfish.tail = WithEdge(Fin(HexColour(0xff8020), HexColour(0xff9838), 0.25f), kBlack, 0.2f);
     clownfish.fins = WithEdge(Fin(HexColour(0xff8020), HexColour(0xff9030), 0.25f), kBlack, 0.22f);
