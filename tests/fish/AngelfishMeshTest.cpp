@@ -1,0 +1,449 @@
+// Tests of the angelfish's mesh data: its part table, the half-model convention, how the fins and
+// eyes sit on the body, its proportions, its skin regions, and what the part template draws from it.
+#include "fish/AngelfishMesh.h"
+#include "fish/VertexSink.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace {
+enum PartIndex
+{
+    kBody,
+    kLowerMouth,
+    kUpperMouth,
+    kDorsal,
+    kLeftPectoral,
+    kRightPectoral,
+    kLeftVentral,
+    kRightVentral,
+    kAnal,
+    kTail,
+    kLeftEye,
+    kRightEye
+};
+
+const MeshPartSpec* Parts()
+{
+    int count = 0;
+    const MeshPartSpec* parts = AngelfishParts(count);
+    EXPECT_EQ(count, kAngelPartCount);
+    return parts;
+}
+
+const MeshGrid& BodyGrid()
+{
+    return Parts()[kBody].grids[0];
+}
+
+template <typename Visit> void ForEachVertex(const MeshGrid& grid, Visit visit)
+{
+    for (int r = 0; r < grid.rows; ++r)
+        for (int j = 0; j < grid.cols; ++j)
+            visit(grid.At(r, j), r, j);
+}
+
+struct Point
+{
+    float x, y, z;
+};
+
+class CRecordingSink : public CVertexSink
+{
+public:
+    void BeginStrip() override { strips.emplace_back(); }
+    void Vertex(float x, float y, float z, const MeshVertex&) override { strips.back().push_back({x, y, z}); }
+    void EndStrip() override {}
+    void Translate(float, float, float) override {}
+
+    std::vector<std::vector<Point>> strips;
+};
+
+// The pose arrays of one frame, all zero unless a test sets them.
+struct Pose
+{
+    std::array<std::array<float, 16>, kAngelPoseCount> values{};
+    std::array<const float*, kAngelPoseCount> arrays{};
+
+    Pose()
+    {
+        for (int i = 0; i < kAngelPoseCount; ++i)
+            arrays[i] = values[i].data();
+    }
+};
+
+// Draws the whole fish at size 1 through the part template; the strips of each part in draw order.
+std::vector<CRecordingSink> DrawFish(const Pose& pose)
+{
+    float matrix[16];
+    SetIdentityMatrix(matrix);
+    std::vector<CRecordingSink> sinks(kAngelPartCount);
+    PartContext context{1.0f, false, pose.values[kAngelHeadings].data(), pose.arrays.data(), matrix, nullptr};
+    for (int i = 0; i < kAngelPartCount; ++i) {
+        context.sink = &sinks[i];
+        DrawMeshPart(Parts()[i], context);
+    }
+    return sinks;
+}
+
+// The body's cross-section at x, both halves, back to belly down the left and back up the right,
+// interpolated between the two body columns around x (the columns are planes of constant x).
+std::vector<Point> BodySectionAt(float x)
+{
+    const MeshGrid& body = BodyGrid();
+    int k = 0;
+    while (k + 2 < body.cols && body.At(0, k + 1).x < x)
+        ++k;
+    const float f = std::clamp((x - body.At(0, k).x) / (body.At(0, k + 1).x - body.At(0, k).x), 0.0f, 1.0f);
+    std::vector<Point> ring;
+    for (int r = 0; r < body.rows; ++r) {
+        const MeshVertex& a = body.At(r, k);
+        const MeshVertex& b = body.At(r, k + 1);
+        ring.push_back({x, a.y + (b.y - a.y) * f, a.z + (b.z - a.z) * f});
+    }
+    for (int r = body.rows - 2; r > 0; --r)
+        ring.push_back({x, -ring[r].y, ring[r].z});
+    return ring;
+}
+
+// Signed distance in the section's plane from (y, z) to the body outline: negative inside.
+float SignedDistanceToBody(const MeshVertex& p)
+{
+    const std::vector<Point> ring = BodySectionAt(p.x);
+    bool inside = false;
+    float nearest = 1e9f;
+    for (size_t i = 0, n = ring.size(); i < n; ++i) {
+        const Point& a = ring[i];
+        const Point& b = ring[(i + 1) % n];
+        if ((a.z > p.z) != (b.z > p.z) && p.y < a.y + (b.y - a.y) * (p.z - a.z) / (b.z - a.z))
+            inside = !inside;
+        const float ey = b.y - a.y, ez = b.z - a.z;
+        const float s = std::clamp(((p.y - a.y) * ey + (p.z - a.z) * ez) / (ey * ey + ez * ez + 1e-12f), 0.0f, 1.0f);
+        nearest = std::min(nearest, std::hypot(p.y - a.y - s * ey, p.z - a.z - s * ez));
+    }
+    return inside ? -nearest : nearest;
+}
+
+float Extent(const MeshGrid& grid, float MeshVertex::*axis, bool highest)
+{
+    float result = highest ? -1e9f : 1e9f;
+    ForEachVertex(grid, [&](const MeshVertex& v, int, int) {
+        result = highest ? std::max(result, v.*axis) : std::min(result, v.*axis);
+    });
+    return result;
+}
+} // namespace
+
+TEST(AngelfishMesh, PartsFollowTheSpeciesTable)
+{
+    struct Expected
+    {
+        int rows, cols, crestRows, crestCols;
+        MirrorKind mirror;
+        BindingKind binding;
+        int firstColumn, secondColumn;
+    };
+    using M = MirrorKind;
+    using B = BindingKind;
+    const Expected table[kAngelPartCount] = {
+        {10, 16, 0, 0, M::Bands, B::PerColumn, 0, 0}, {3, 5, 0, 0, M::Bands, B::Fixed, 0, 0},
+        {3, 6, 0, 0, M::Bands, B::Fixed, 0, 0},       {3, 10, 5, 5, M::None, B::PerColumn, -1, 0},
+        {2, 7, 0, 0, M::None, B::Fixed, 4, 0},        {2, 7, 0, 0, M::MirroredOnly, B::Fixed, 4, 0},
+        {2, 8, 0, 0, M::None, B::Fixed, 4, 0},        {2, 8, 0, 0, M::MirroredOnly, B::Keep, 0, 0},
+        {2, 8, 0, 0, M::None, B::PerColumn, 7, 0},    {2, 15, 0, 0, M::None, B::Fixed, 15, 0},
+        {3, 5, 0, 0, M::None, B::Mean, 1, 2},         {3, 5, 0, 0, M::MirroredOnly, B::Mean, 1, 2},
+    };
+    const MeshPartSpec* parts = Parts();
+    for (int i = 0; i < kAngelPartCount; ++i) {
+        SCOPED_TRACE(parts[i].name);
+        const Expected& e = table[i];
+        EXPECT_EQ(parts[i].grids[0].rows, e.rows);
+        EXPECT_EQ(parts[i].grids[0].cols, e.cols);
+        EXPECT_EQ(parts[i].gridCount, e.crestRows > 0 ? 2 : 1);
+        EXPECT_EQ(parts[i].mirror, e.mirror);
+        EXPECT_EQ(parts[i].binding.kind, e.binding);
+        if (e.firstColumn >= 0 && e.binding != B::Keep) {
+            EXPECT_EQ(parts[i].binding.firstColumn, e.firstColumn);
+        }
+        if (e.binding == B::Mean) {
+            EXPECT_EQ(parts[i].binding.secondColumn, e.secondColumn);
+        }
+        EXPECT_EQ(parts[i].eyeTwitch, i == kLeftEye || i == kRightEye);
+    }
+    // The dorsal fin: a crest on its base; only the crest ripples, and both fit on the body.
+    const MeshPartSpec& dorsal = parts[kDorsal];
+    EXPECT_EQ(dorsal.grids[1].rows, 5);
+    EXPECT_EQ(dorsal.grids[1].cols, 5);
+    EXPECT_EQ(dorsal.termGridMask, 0x2);
+    EXPECT_LE(dorsal.binding.firstColumn + dorsal.grids[0].cols, kAngelBodyColumns);
+    // Twins share their left fin's grid, and the parts are built once.
+    EXPECT_EQ(parts[kRightPectoral].grids[0].vertices, parts[kLeftPectoral].grids[0].vertices);
+    EXPECT_EQ(parts[kRightVentral].grids[0].vertices, parts[kLeftVentral].grids[0].vertices);
+    EXPECT_EQ(parts[kRightEye].grids[0].vertices, parts[kLeftEye].grids[0].vertices);
+    EXPECT_EQ(Parts(), parts);
+}
+
+TEST(AngelfishMesh, EveryTermReadsItsOwnPoseArrayWithinBounds)
+{
+    // The pose arrays each part may read, per the species table.
+    const std::vector<std::vector<int>> reads = {
+        {kAngelSway},
+        {kAngelGapeA},
+        {kAngelGapeB},
+        {kAngelDorsalWave},
+        {kAngelPectoralBeat},
+        {kAngelPectoralBeat},
+        {kAngelVentralBeat},
+        {kAngelVentralBeat},
+        {kAngelAnalBeat},
+        {kAngelSway, kAngelTailBeat},
+        {},
+        {},
+    };
+    const MeshPartSpec* parts = Parts();
+    for (int i = 0; i < kAngelPartCount; ++i) {
+        SCOPED_TRACE(parts[i].name);
+        const MeshPartSpec& part = parts[i];
+        std::vector<int> seen;
+        for (const DisplacementTerm& term : part.terms) {
+            if (term.poseArray < 0)
+                break;
+            seen.push_back(term.poseArray);
+            ASSERT_LT(term.poseArray, kAngelPoseCount);
+            const int length = kAngelPoseLengths[term.poseArray];
+            for (int g = 0; g < part.gridCount; ++g) {
+                if (!((part.termGridMask >> g) & 1))
+                    continue;
+                const int cols = part.grids[g].cols;
+                if (term.index == TermIndex::PartColumn) {
+                    EXPECT_LE(cols, length);
+                } else if (term.index == TermIndex::BodyColumn) {
+                    EXPECT_LE(part.binding.firstColumn + cols, length);
+                } else {
+                    EXPECT_LT(term.fixedElement, length);
+                }
+            }
+        }
+        std::sort(seen.begin(), seen.end());
+        seen.erase(std::unique(seen.begin(), seen.end()), seen.end());
+        EXPECT_EQ(seen, reads[i]);
+        if (part.binding.kind == BindingKind::PerColumn) {
+            for (int g = 0; g < part.gridCount; ++g)
+                EXPECT_LE(part.binding.firstColumn + part.grids[g].cols, kAngelBodyColumns);
+        }
+    }
+    // Only the right ventral's beat is mirrored with it; the right pectoral beats with the left.
+    EXPECT_TRUE(parts[kRightVentral].terms[0].negateWhenMirrored);
+    EXPECT_FALSE(parts[kRightPectoral].terms[1].negateWhenMirrored);
+}
+
+TEST(AngelfishMesh, LeftHalfStaysOnItsSideAndTheBodyClosesOnTheMidline)
+{
+    const MeshPartSpec* parts = Parts();
+    for (int i = 0; i < kAngelPartCount; ++i)
+        for (int g = 0; g < parts[i].gridCount; ++g)
+            ForEachVertex(parts[i].grids[g], [&](const MeshVertex& v, int r, int j) {
+                EXPECT_LE(v.y, 0.0f) << parts[i].name << " row " << r << " column " << j;
+            });
+    const MeshGrid& body = BodyGrid();
+    for (int k = 0; k < body.cols; ++k) {
+        EXPECT_EQ(body.At(0, k).y, 0.0f) << "back, column " << k;
+        EXPECT_EQ(body.At(body.rows - 1, k).y, 0.0f) << "belly, column " << k;
+    }
+}
+
+TEST(AngelfishMesh, BodyHalvesMeetAtRestAndWhileSwimming)
+{
+    Pose swimming;
+    for (int k = 0; k < kAngelBodyColumns; ++k) {
+        swimming.values[kAngelHeadings][k] = 40.0f * k / 15.0f;
+        swimming.values[kAngelSway][k] = k < 13 ? 0.0f : 0.02f * (k - 12);
+    }
+    for (const Pose& pose : {Pose(), swimming}) {
+        const std::vector<std::vector<Point>> strips = DrawFish(pose)[kBody].strips;
+        ASSERT_EQ(strips.size(), 18u); // band, mirrored band, ...
+        const std::vector<Point>& top = strips[0];
+        const std::vector<Point>& topMirrored = strips[1];
+        const std::vector<Point>& bottom = strips[16];
+        const std::vector<Point>& bottomMirrored = strips[17];
+        for (size_t j = 0; j < top.size(); j += 2) { // even entries: the band's upper row
+            EXPECT_FLOAT_EQ(top[j].x, topMirrored[j].x);
+            EXPECT_FLOAT_EQ(top[j].y, topMirrored[j].y);
+            EXPECT_FLOAT_EQ(bottom[j + 1].y, bottomMirrored[j + 1].y);
+            EXPECT_FLOAT_EQ(bottom[j + 1].z, bottomMirrored[j + 1].z);
+        }
+    }
+}
+
+TEST(AngelfishMesh, FinsLipsAndEyesGrowFromTheBody)
+{
+    // Every point where a part meets the body lies inside it or just on its surface, and not deep
+    // inside, where the part would look detached at its root.
+    const MeshPartSpec* parts = Parts();
+    auto expectOnBody = [](const MeshVertex& v, const char* what) {
+        const float d = SignedDistanceToBody(v);
+        EXPECT_LT(d, 0.003f) << what << " at x " << v.x << " z " << v.z << " floats off the body";
+        EXPECT_GT(d, -0.015f) << what << " at x " << v.x << " z " << v.z << " is buried in the body";
+    };
+    for (int i : {kDorsal, kLeftPectoral, kAnal, kTail, kLeftEye})
+        for (int j = 0; j < parts[i].grids[0].cols; ++j)
+            expectOnBody(parts[i].grids[0].At(0, j), parts[i].name);
+    const MeshGrid& ventral = parts[kLeftVentral].grids[0];
+    expectOnBody(ventral.At(0, 0), "ventral front corner");
+    expectOnBody(ventral.At(1, 0), "ventral back corner");
+    for (int i : {kLowerMouth, kUpperMouth}) { // the rear of each lip reaches into the head
+        const MeshGrid& lip = parts[i].grids[0];
+        for (int r = 0; r < lip.rows; ++r)
+            EXPECT_LT(SignedDistanceToBody(lip.At(r, lip.cols - 1)), 0.0f) << parts[i].name;
+    }
+
+    // The crest stands on the base: each of its root points lies on the base's outer rows.
+    const MeshGrid& base = parts[kDorsal].grids[0];
+    const MeshGrid& crest = parts[kDorsal].grids[1];
+    for (int j = 0; j < crest.cols; ++j) {
+        float nearest = 1e9f;
+        ForEachVertex(base, [&](const MeshVertex& v, int, int) {
+            nearest = std::min(nearest, std::hypot(v.x - crest.At(0, j).x, v.z - crest.At(0, j).z));
+        });
+        EXPECT_LT(nearest, 1e-5f) << "crest column " << j;
+    }
+}
+
+TEST(AngelfishMesh, EyesAreClosedRingsBetweenTheirColumns)
+{
+    const MeshGrid& eye = Parts()[kLeftEye].grids[0];
+    for (int r = 0; r < eye.rows; ++r) {
+        EXPECT_EQ(eye.At(r, 0).x, eye.At(r, eye.cols - 1).x);
+        EXPECT_EQ(eye.At(r, 0).y, eye.At(r, eye.cols - 1).y);
+        EXPECT_EQ(eye.At(r, 0).z, eye.At(r, eye.cols - 1).z);
+    }
+    const MeshGrid& body = BodyGrid();
+    const MeshVertex& centre = eye.At(eye.rows - 1, 0);
+    EXPECT_GT(centre.x, body.At(0, 1).x);
+    EXPECT_LT(centre.x, body.At(0, 2).x);
+    EXPECT_LT(centre.y, eye.At(0, 0).y); // the cornea bulges out of the head
+}
+
+TEST(AngelfishMesh, ATallThinDiscWithSweptFins)
+{
+    const MeshPartSpec* parts = Parts();
+    const MeshGrid& body = BodyGrid();
+    const float head = Extent(parts[kLowerMouth].grids[0], &MeshVertex::x, false);
+    const float tailRoot = Extent(body, &MeshVertex::x, true);
+    const float length = tailRoot - head;
+    const float height = Extent(body, &MeshVertex::z, true) - Extent(body, &MeshVertex::z, false);
+    const float thickness = -2.0f * Extent(body, &MeshVertex::y, false);
+    EXPECT_LT(length, 0.5f);
+    EXPECT_NEAR(height / length, 1.1f, 0.12f); // length : height about 1 : 1.1
+    EXPECT_LT(thickness, 0.2f * height);
+    EXPECT_NEAR(0.5f * (head + tailRoot), 0.0f, 0.03f); // turns about the middle of its body
+
+    // With its fins a near-triangle, taller than long, the fins' points swept back by the tail.
+    float top = -1e9f, bottom = 1e9f, back = -1e9f;
+    for (int i = 0; i < kAngelPartCount; ++i)
+        for (int g = 0; g < parts[i].gridCount; ++g)
+            ForEachVertex(parts[i].grids[g], [&](const MeshVertex& v, int, int) {
+                top = std::max(top, v.z);
+                bottom = std::min(bottom, v.z);
+                back = std::max(back, v.x);
+            });
+    EXPECT_GT(top - bottom, 1.3f * (back - head));
+    auto pointX = [](const MeshGrid& grid, float sign) {
+        float best = -1e9f, x = 0.0f;
+        ForEachVertex(grid, [&](const MeshVertex& v, int, int) {
+            if (sign * v.z > best)
+                best = sign * v.z, x = v.x;
+        });
+        return x;
+    };
+    EXPECT_GT(pointX(parts[kDorsal].grids[1], 1.0f), tailRoot);
+    EXPECT_GT(pointX(parts[kAnal].grids[0], -1.0f), tailRoot);
+    // The ventral filaments trail far below the belly.
+    EXPECT_LT(Extent(parts[kLeftVentral].grids[0], &MeshVertex::z, false), Extent(body, &MeshVertex::z, false) - 0.15f);
+}
+
+TEST(AngelfishMesh, NormalsAreUnitAndTheBodysFaceOutward)
+{
+    const MeshPartSpec* parts = Parts();
+    for (int i = 0; i < kAngelPartCount; ++i)
+        for (int g = 0; g < parts[i].gridCount; ++g)
+            ForEachVertex(parts[i].grids[g], [&](const MeshVertex& v, int, int) {
+                EXPECT_NEAR(std::sqrt(v.nx * v.nx + v.ny * v.ny + v.nz * v.nz), 1.0f, 1e-4f) << parts[i].name;
+            });
+    const MeshGrid& body = BodyGrid();
+    ForEachVertex(body, [&](const MeshVertex& v, int r, int j) {
+        const float axisZ = 0.5f * (body.At(0, j).z + body.At(body.rows - 1, j).z);
+        EXPECT_GT(v.ny * v.y + v.nz * (v.z - axisZ), 0.0f) << "row " << r << " column " << j;
+        EXPECT_LE(v.ny, 0.0f) << "row " << r << " column " << j;
+    });
+}
+
+TEST(AngelfishMesh, TextureCoordinatesStayInTheirPartsOfTheSkin)
+{
+    const MeshPartSpec* parts = Parts();
+    const MeshGrid& body = BodyGrid();
+    ForEachVertex(body, [&](const MeshVertex& v, int r, int j) {
+        EXPECT_NEAR(v.u, 0.875f * j / 15.0f, 1e-5f);
+        EXPECT_NEAR(v.v, 1.0f - r / 9.0f, 1e-5f); // the back is the picture's top row, uploaded last
+    });
+    for (int i : {kDorsal, kLeftPectoral, kLeftVentral, kAnal, kTail})
+        for (int g = 0; g < parts[i].gridCount; ++g)
+            ForEachVertex(parts[i].grids[g], [&](const MeshVertex& v, int, int) {
+                EXPECT_GT(v.u, 0.875f) << parts[i].name;
+                EXPECT_LT(v.u, 1.0f) << parts[i].name;
+                // The tail fin has the strip's upper half (high v), the other fins the lower.
+                EXPECT_EQ(v.v > 0.5f, i == kTail) << parts[i].name;
+                EXPECT_GT(v.v, 0.0f);
+                EXPECT_LT(v.v, 1.0f);
+            });
+    // The eye maps onto the painted eye, a small disc near the head's end of the body's region.
+    ForEachVertex(parts[kLeftEye].grids[0], [&](const MeshVertex& v, int, int) {
+        EXPECT_LT(v.u, 0.15f);
+        EXPECT_NEAR(v.v, 0.6f, 0.08f);
+    });
+}
+
+TEST(AngelfishMesh, TemplateDrawsEveryBandOfEveryPartAtRest)
+{
+    const std::vector<CRecordingSink> sinks = DrawFish(Pose());
+    // Strips and vertices per part: body 9 bands x 16 columns x 2 vertices, each band twice.
+    const int strips[kAngelPartCount] = {18, 4, 4, 6, 1, 1, 1, 1, 1, 1, 2, 2};
+    const int vertices[kAngelPartCount] = {576, 40, 48, 80, 14, 14, 16, 16, 16, 30, 20, 20};
+    for (int i = 0; i < kAngelPartCount; ++i) {
+        ASSERT_EQ(static_cast<int>(sinks[i].strips.size()), strips[i]) << Parts()[i].name;
+        size_t drawn = 0;
+        for (const std::vector<Point>& strip : sinks[i].strips)
+            drawn += strip.size();
+        EXPECT_EQ(static_cast<int>(drawn), vertices[i]) << Parts()[i].name;
+    }
+    // At rest the template only scales: the body's first vertex is the table's.
+    EXPECT_FLOAT_EQ(sinks[kBody].strips[0][0].x, BodyGrid().At(0, 0).x);
+}
+
+TEST(AngelfishMesh, RightTwinsMirrorTheLeftOnesWhenTheFishHasTurned)
+{
+    Pose turned; // species 0 turns rigidly: every column at the same heading
+    for (int k = 0; k < kAngelBodyColumns; ++k)
+        turned.values[kAngelHeadings][k] = 30.0f;
+    const std::vector<CRecordingSink> sinks = DrawFish(turned);
+    const float c = std::cos(-30.0f * 3.14159265f / 180.0f), s = std::sin(-30.0f * 3.14159265f / 180.0f);
+    auto unturned = [&](const Point& p) { return Point{c * p.x - s * p.y, s * p.x + c * p.y, p.z}; };
+    for (auto [left, right] : {std::pair{kLeftPectoral, kRightPectoral}, std::pair{kLeftVentral, kRightVentral},
+                               std::pair{kLeftEye, kRightEye}}) {
+        SCOPED_TRACE(Parts()[right].name);
+        ASSERT_EQ(sinks[left].strips.size(), sinks[right].strips.size());
+        for (size_t b = 0; b < sinks[left].strips.size(); ++b) {
+            for (size_t j = 0; j < sinks[left].strips[b].size(); ++j) {
+                const Point l = unturned(sinks[left].strips[b][j]);
+                const Point r = unturned(sinks[right].strips[b][j]);
+                EXPECT_NEAR(r.x, l.x, 1e-5f);
+                EXPECT_NEAR(r.y, -l.y, 1e-5f);
+                EXPECT_NEAR(r.z, l.z, 1e-5f);
+            }
+        }
+    }
+}
