@@ -22,9 +22,9 @@ constexpr float kTailRootX = 0.19f;        // body column 15: where the tail fan
 constexpr float kSnoutZ = 0.015f;          // height of the closed mouth line
 constexpr float kSnoutHalfHeight = 0.012f; // the snout's section, hidden inside the lips
 constexpr float kSnoutHalfThickness = 0.009f;
-constexpr float kBackZ = 0.215f;              // highest point of the back (where the dorsal rises)...
+constexpr float kBackZ = 0.225f;              // highest point of the back (where the dorsal rises)...
 constexpr float kBackAt = 0.36f;              // ...as a fraction of the way from snout to tail root
-constexpr float kBellyZ = -0.205f;            // lowest point of the belly (where the anal fin starts)...
+constexpr float kBellyZ = -0.215f;            // lowest point of the belly (where the anal fin starts)...
 constexpr float kBellyAt = 0.46f;             // ...and where along the body it lies
 constexpr float kPeduncleHalfHeight = 0.032f; // the narrow stalk in front of the tail
 constexpr float kForeheadShape = 1.25f;       // outline exponent toward the snout: > 1 a pointed snout
@@ -43,12 +43,12 @@ constexpr float kLipTipScale = 0.4f; // the lips narrow to this at the tip
 
 // ---- Dorsal and anal fins: sails of rays fanning from the body's midline to a swept point ---------
 constexpr int kDorsalFirstColumn = 5; // base over body columns 5..14, from the top of the back
-constexpr float kDorsalTipX = 0.26f;  // the swept point, behind the tail root and high above it
-constexpr float kDorsalTipZ = 0.50f;
+constexpr float kDorsalTipX = 0.28f;  // the swept point, behind the tail root and high above it
+constexpr float kDorsalTipZ = 0.47f;
 constexpr float kCrestFrom = 0.42f; // the crest takes each front ray from this fraction outward
 constexpr int kAnalFirstColumn = 7; // body columns 7..14, behind the vent
-constexpr float kAnalTipX = 0.24f;
-constexpr float kAnalTipZ = -0.48f;
+constexpr float kAnalTipX = 0.26f;
+constexpr float kAnalTipZ = -0.45f;
 constexpr float kLastRay = 0.035f;  // the last ray of each, just in front of the tail root
 constexpr float kTrailSag = 0.06f;  // how far the trailing edge hollows in toward the body
 constexpr float kLeadBow = 0.025f;  // how far the leading edge bows forward
@@ -56,8 +56,8 @@ constexpr float kRaySpread = 0.6f;  // exponent: < 1 sends the rays' ends quickl
 constexpr float kRootSink = 0.004f; // fin roots sit this far inside the body, so no seam shows
 
 // ---- Tail: a fan whose corner rays reach out into short points ------------------------------------
-constexpr float kTailLength = 0.125f;           // from the fan's centre to the middle of its edge
-constexpr float kTailSpread = 36.0f * kDegrees; // half the fan's opening
+constexpr float kTailLength = 0.14f;            // from the fan's centre to the middle of its edge
+constexpr float kTailSpread = 40.0f * kDegrees; // half the fan's opening
 constexpr float kTailTipReach = 0.35f;          // the corner rays are this much longer
 constexpr float kTailNotch = 0.06f;             // the middle of the edge falls back by this much
 constexpr float kTailRootHalfHeight = 0.026f;
