@@ -1,6 +1,6 @@
 // Tests of the water glow, light rays and bubble: sizes, seamless tiling and where the light lies.
-#include "art/PaintEffects.h"
 #include "ImageChecks.h"
+#include "art/PaintEffects.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Tests of the leaf textures: five named pictures, each a leaf on black.
-#include "art/PaintPlants.h"
 #include "ImageChecks.h"
+#include "art/PaintPlants.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Tests of the species skins: one per species, markings landing where the layout puts them.
-#include "art/PaintSkins.h"
 #include "ImageChecks.h"
+#include "art/PaintSkins.h"
 
 #include <gtest/gtest.h>
 

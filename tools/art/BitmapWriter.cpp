@@ -32,8 +32,8 @@ std::vector<uint8_t> EncodeBitmap(const CRgbImage& image)
     PutLittleEndian(out, 14, 40, 4);
     PutLittleEndian(out, 18, static_cast<uint32_t>(image.Width()), 4);
     PutLittleEndian(out, 22, static_cast<uint32_t>(image.Height()), 4); // positive: bottom-up
-    PutLittleEndian(out, 26, 1, 2);                                      // planes
-    PutLittleEndian(out, 28, 24, 2);                                     // bits per pixel
+    PutLittleEndian(out, 26, 1, 2);                                     // planes
+    PutLittleEndian(out, 28, 24, 2);                                    // bits per pixel
     PutLittleEndian(out, 34, pixelBytes, 4);
     PutLittleEndian(out, 38, 2835, 4); // 72 dots per inch, in dots per metre
     PutLittleEndian(out, 42, 2835, 4);

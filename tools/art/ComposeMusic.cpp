@@ -9,10 +9,10 @@
 namespace {
 constexpr double kPi = 3.14159265358979;
 constexpr double kRate = kMusicSampleRate;
-constexpr int kCrossfadeFrames = kMusicSampleRate;    // one second of tail laid over the head
-constexpr int kWarmUpFrames = kMusicSampleRate;       // lets the filters settle before the take
-constexpr double kPeakLevel = 0.5;                    // -6 dBFS
-constexpr double kBubbleMargin = 0.25;                // seconds kept clear of bubbles at both ends
+constexpr int kCrossfadeFrames = kMusicSampleRate; // one second of tail laid over the head
+constexpr int kWarmUpFrames = kMusicSampleRate;    // lets the filters settle before the take
+constexpr double kPeakLevel = 0.5;                 // -6 dBFS
+constexpr double kBubbleMargin = 0.25;             // seconds kept clear of bubbles at both ends
 
 // Two-pole state-variable filter (topology-preserving form), stable while its cutoff moves every
 // sample. Gives low-pass and band-pass outputs of the same input.

@@ -79,10 +79,10 @@ Boulders SampleBoulders(const CCellNoise& big, const CCellNoise& small, const CN
 // Per-pixel layer data kept for the later passes.
 struct Layers
 {
-    std::vector<float> height;   // boulder height field of the wall
-    std::vector<uint8_t> wall;   // 1 where the main wall is
-    std::vector<int> skyline;    // first wall row of each column (kSize where none)
-    std::vector<int> wallFoot;   // last wall row of each column
+    std::vector<float> height; // boulder height field of the wall
+    std::vector<uint8_t> wall; // 1 where the main wall is
+    std::vector<int> skyline;  // first wall row of each column (kSize where none)
+    std::vector<int> wallFoot; // last wall row of each column
 };
 
 // Rock colour at a point: warm grey stone mottled with pink coralline crust, green algae on the
@@ -163,20 +163,34 @@ void PaintWall(CCanvas& canvas, const CReefOutline& outline, Layers& layers)
     std::vector<float> lump(static_cast<size_t>(kSize) * kSize, 0.0f);
     std::vector<float> crack(static_cast<size_t>(kSize) * kSize, 1.0f);
 
-    // First the shape: which pixels are rock, and their height for the shading.
-    for (int y = 0; y < kSize; ++y) {
+    // First the shape: which pixels are rock, and their height for the shading. Boulders bulge
+    // past the outline where they are high (lump reaches at most 1), so the edges are lumpy; rows
+    // that no bulge can reach are skipped.
+    constexpr float kTopBulge = 70.0f;
+    constexpr float kFootBulge = 40.0f;
+    std::vector<float> wallTop(kSize);
+    std::vector<float> sandTop(kSize);
+    float highest = kSize;
+    float lowest = 0.0f;
+    for (int x = 0; x < kSize; ++x) {
+        wallTop[x] = outline.WallTop(static_cast<float>(x));
+        sandTop[x] = outline.SandTop(static_cast<float>(x));
+        highest = std::min(highest, wallTop[x] - kTopBulge * 0.45f);
+        lowest = std::max(lowest, sandTop[x] + kFootBulge * 0.5f);
+    }
+    const int firstRow = std::max(0, static_cast<int>(highest) - 2);
+    const int lastRow = std::min(kSize - 1, static_cast<int>(lowest) + 2);
+    for (int y = firstRow; y <= lastRow; ++y) {
         for (int x = 0; x < kSize; ++x) {
             const size_t i = static_cast<size_t>(y) * kSize + x;
-            const Boulders b = SampleBoulders(big, small, grain, static_cast<float>(x) / kSize,
-                                              static_cast<float>(y) / kSize);
+            const Boulders b =
+                SampleBoulders(big, small, grain, static_cast<float>(x) / kSize, static_cast<float>(y) / kSize);
             layers.height[i] = b.height;
             lump[i] = b.lump;
             crack[i] = b.crack;
-            const float fx = static_cast<float>(x);
             const float fy = static_cast<float>(y);
-            // Boulders bulge past the outline where they are high, so the edges are lumpy.
-            const bool belowTop = fy > outline.WallTop(fx) - 70.0f * (b.lump - 0.55f);
-            const bool aboveSand = fy < outline.SandTop(fx) + 40.0f * (b.lump - 0.5f);
+            const bool belowTop = fy > wallTop[x] - kTopBulge * (b.lump - 0.55f);
+            const bool aboveSand = fy < sandTop[x] + kFootBulge * (b.lump - 0.5f);
             if (belowTop && aboveSand) {
                 layers.wall[i] = 1;
                 layers.skyline[x] = std::min(layers.skyline[x], y);
@@ -205,8 +219,8 @@ void PaintWall(CCanvas& canvas, const CReefOutline& outline, Layers& layers)
             // everything above it.
             const float fromTop = static_cast<float>(y - layers.skyline[x]);
             const float form = 1.15f - 0.55f * SmoothStep(0.0f, 420.0f, fromTop);
-            const float shade = (0.25f + 0.95f * diffuse) * crack[i] * (0.75f + 0.25f * lump[i]) * form *
-                                (1.0f + 0.15f * rim);
+            const float shade =
+                (0.25f + 0.95f * diffuse) * crack[i] * (0.75f + 0.25f * lump[i]) * form * (1.0f + 0.15f * rim);
             canvas.WritePixel(x, y, Scale(RockColour(colours, u, v, -ny), shade), 1.0f);
         }
     }
@@ -351,8 +365,8 @@ void GradeForWater(CCanvas& canvas)
                 continue;
             const float u = static_cast<float>(x) / kSize;
             float f1 = 0.0f, f2 = 0.0f;
-            cells.Nearest(u + 0.02f * warp.Fractal(u * 6.0f, v * 6.0f, 2), v + 0.02f * warp.Fractal(u * 6.0f + 4.0f, v * 6.0f, 2),
-                          f1, f2);
+            cells.Nearest(u + 0.02f * warp.Fractal(u * 6.0f, v * 6.0f, 2),
+                          v + 0.02f * warp.Fractal(u * 6.0f + 4.0f, v * 6.0f, 2), f1, f2);
             const float caustic = std::exp(-(f2 - f1) * 10.0f) * (1.0f - SmoothStep(0.3f, 0.85f, v));
             c = Multiply(c, {1.0f + 0.35f * caustic, 1.0f + 0.45f * caustic, 1.0f + 0.5f * caustic});
             // Reds fade first in water, and a faint blue veil lies over everything.

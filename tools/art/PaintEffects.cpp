@@ -65,12 +65,12 @@ CRgbImage PaintLightRays()
     CRandom random(0x6A1);
     struct Ray
     {
-        float x;         // where it leaves the top edge, 0..1
-        float slope;     // sideways drift per picture height
-        float width;     // half-width at the top, picture widths
-        float spread;    // extra half-width gained by the bottom
-        float strength;  // 0..1
-        float reach;     // how far down it fades, picture heights
+        float x;        // where it leaves the top edge, 0..1
+        float slope;    // sideways drift per picture height
+        float width;    // half-width at the top, picture widths
+        float spread;   // extra half-width gained by the bottom
+        float strength; // 0..1
+        float reach;    // how far down it fades, picture heights
     };
     std::vector<Ray> rays;
     for (int i = 0; i < kRays; ++i) {

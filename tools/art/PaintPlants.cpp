@@ -18,16 +18,16 @@ constexpr int kSize = 128;
 // and ends in a round cap.
 struct LeafShape
 {
-    float width;        // largest half-width, as a fraction of the leaf's length
+    float width; // largest half-width, as a fraction of the leaf's length
     float taper;
     float fullness;
-    bool strap;         // parallel sides and a rounded tip
-    int lateralVeins;   // pairs of side veins leaving the midrib towards the tip
-    int parallelVeins;  // veins running along the leaf beside the midrib (grass, straps)
-    Rgb base;           // colour at the base
-    Rgb tip;            // colour at the tip
-    Rgb vein;           // colour of the midrib and veins
-    Rgb rim;            // colour the edge shades to
+    bool strap;        // parallel sides and a rounded tip
+    int lateralVeins;  // pairs of side veins leaving the midrib towards the tip
+    int parallelVeins; // veins running along the leaf beside the midrib (grass, straps)
+    Rgb base;          // colour at the base
+    Rgb tip;           // colour at the tip
+    Rgb vein;          // colour of the midrib and veins
+    Rgb rim;           // colour the edge shades to
 };
 
 // A leaf placed in the picture: along a gently curved axis from (baseX, baseY) to (tipX, tipY),
@@ -74,7 +74,8 @@ double HalfWidth(const LeafShape& shape, const LeafPlacement& leaf, double t)
         const double full = shape.width * length;
         const double spine = std::hypot(leaf.tipX - leaf.baseX, leaf.tipY - leaf.baseY);
         const double capStart = 1.0 - full / spine;
-        const double cap = t <= capStart ? 1.0 : std::sqrt(std::max(0.0, 1.0 - std::pow((t - capStart) / (1.0 - capStart), 2.0)));
+        const double cap =
+            t <= capStart ? 1.0 : std::sqrt(std::max(0.0, 1.0 - std::pow((t - capStart) / (1.0 - capStart), 2.0)));
         return full * cap * (0.6 + 0.4 * std::min(1.0, t * 5.0));
     }
     const double s = std::sin(kPi * std::pow(t, shape.taper));
@@ -194,18 +195,22 @@ void Mottle(CCanvas& canvas, uint64_t seed)
     canvas.EndPixels();
 }
 
-constexpr LeafShape kRosetteLeaf{0.2f,  0.85f, 0.7f, false, 7, 0, HexColour(0x3f7a22), HexColour(0x6aa83a),
-                                 HexColour(0xa8d878), HexColour(0x24501a)};
-constexpr LeafShape kGrassBlade{0.035f, 0.5f, 0.6f, false, 0, 1, HexColour(0x2f6a24), HexColour(0x7ab848),
-                                HexColour(0x9ad070), HexColour(0x1e4818)};
-constexpr LeafShape kStrapBlade{0.1f,  1.0f, 1.0f, true, 0, 3, HexColour(0x5a3a22), HexColour(0x9a4a38),
-                                HexColour(0xc88068), HexColour(0x3a2418)};
-constexpr LeafShape kStarLeaf{0.26f,  1.2f, 0.8f, false, 5, 0, HexColour(0x5a9a2a), HexColour(0x9ccc48),
-                              HexColour(0xd0ec98), HexColour(0x30601c)};
-constexpr LeafShape kFrondStem{0.012f, 0.3f, 0.2f, false, 0, 0, HexColour(0x3a5a1c), HexColour(0x5a7a2c),
-                               HexColour(0x4a6a24), HexColour(0x2a4414)};
-constexpr LeafShape kFrondLeaflet{0.22f, 0.9f, 0.8f, false, 0, 0, HexColour(0x2e6a2a), HexColour(0x4c9240),
-                                  HexColour(0x8cc478), HexColour(0x1c4418)};
+// The leaves, one entry each: width, taper, fullness, strap, side veins, parallel veins, then the
+// base, tip, vein and rim colours.
+// clang-format off
+constexpr LeafShape kRosetteLeaf{0.2f, 0.85f, 0.7f, false, 7, 0,
+                                 HexColour(0x3f7a22), HexColour(0x6aa83a), HexColour(0xa8d878), HexColour(0x24501a)};
+constexpr LeafShape kGrassBlade{0.035f, 0.5f, 0.6f, false, 0, 1,
+                                HexColour(0x2f6a24), HexColour(0x7ab848), HexColour(0x9ad070), HexColour(0x1e4818)};
+constexpr LeafShape kStrapBlade{0.1f, 1.0f, 1.0f, true, 0, 3,
+                                HexColour(0x5a3a22), HexColour(0x9a4a38), HexColour(0xc88068), HexColour(0x3a2418)};
+constexpr LeafShape kStarLeaf{0.26f, 1.2f, 0.8f, false, 5, 0,
+                              HexColour(0x5a9a2a), HexColour(0x9ccc48), HexColour(0xd0ec98), HexColour(0x30601c)};
+constexpr LeafShape kFrondStem{0.012f, 0.3f, 0.2f, false, 0, 0,
+                               HexColour(0x3a5a1c), HexColour(0x5a7a2c), HexColour(0x4a6a24), HexColour(0x2a4414)};
+constexpr LeafShape kFrondLeaflet{0.22f, 0.9f, 0.8f, false, 0, 0,
+                                  HexColour(0x2e6a2a), HexColour(0x4c9240), HexColour(0x8cc478), HexColour(0x1c4418)};
+// clang-format on
 
 CRgbImage PaintLeaves(const LeafShape& shape, const std::vector<LeafPlacement>& leaves, uint64_t seed)
 {

@@ -145,8 +145,8 @@ void PaintStaghorn(cairo_t* cr, CRandom& random, double x, double y, double size
     const int stems = 4 + random.Below(3);
     for (int s = 0; s < stems; ++s) {
         const double angle = -0.9 + 1.8 * (s + random.Range(0.2f, 0.8f)) / stems;
-        GrowStaghorn(cr, random, {x + random.Range(-0.15f, 0.15f) * size, y}, angle,
-                     size * random.Range(0.35f, 0.5f), size * 0.09, 0, colour, tips);
+        GrowStaghorn(cr, random, {x + random.Range(-0.15f, 0.15f) * size, y}, angle, size * random.Range(0.35f, 0.5f),
+                     size * 0.09, 0, colour, tips);
     }
 }
 
@@ -186,8 +186,8 @@ void PaintCoralHead(CCanvas& canvas, const CNoise& noise, double cx, double cy, 
             const double nx = dx / edge;
             const double ny = dy / edge;
             const double r = std::sqrt(nx * nx + ny * ny);
-            const double coverage = std::clamp((1.0 - r) * std::min(rx, ry), 0.0, 1.0) *
-                                    std::clamp((cy + ry * 0.6 - y), 0.0, 1.0);
+            const double coverage =
+                std::clamp((1.0 - r) * std::min(rx, ry), 0.0, 1.0) * std::clamp((cy + ry * 0.6 - y), 0.0, 1.0);
             if (coverage <= 0.0)
                 continue;
             const double h = std::sqrt(std::max(0.0, 1.0 - r * r));
@@ -222,8 +222,8 @@ void PaintCoralHead(CCanvas& canvas, const CNoise& noise, double cx, double cy, 
             Rgb under;
             float alpha = 0.0f;
             canvas.ReadPixel(x, y, under, alpha);
-            const Rgb lit = Mix(Scale(colour, static_cast<float>(shade)), HexColour(0xf0ead0),
-                                static_cast<float>(glint * diffuse));
+            const Rgb lit =
+                Mix(Scale(colour, static_cast<float>(shade)), HexColour(0xf0ead0), static_cast<float>(glint * diffuse));
             canvas.WritePixel(x, y, Mix(under, lit, static_cast<float>(coverage)),
                               std::max(alpha, static_cast<float>(coverage)));
         }
@@ -431,8 +431,8 @@ void PaintSeaGrass(cairo_t* cr, CRandom& random, double x, double y, double heig
         cairo_move_to(cr, base.x - w, base.y);
         cairo_curve_to(cr, base.x - w, base.y - h * 0.5, base.x + lean * 0.5, base.y - h * 0.8, base.x + lean,
                        base.y - h);
-        cairo_curve_to(cr, base.x + lean * 0.5 + w * 0.5, base.y - h * 0.8, base.x + w, base.y - h * 0.5,
-                       base.x + w, base.y);
+        cairo_curve_to(cr, base.x + lean * 0.5 + w * 0.5, base.y - h * 0.8, base.x + w, base.y - h * 0.5, base.x + w,
+                       base.y);
         cairo_close_path(cr);
         cairo_fill(cr);
         cairo_pattern_destroy(fade);

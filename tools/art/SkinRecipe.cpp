@@ -97,8 +97,8 @@ std::vector<Marking> BarSeries(int count, float u0, float u1, float halfWidth, R
 {
     std::vector<Marking> bars;
     for (int i = 0; i < count; ++i)
-        bars.push_back(Bar(u0 + (u1 - u0) * static_cast<float>(i) / static_cast<float>(count - 1), halfWidth,
-                           colour, opacity, 0.02f));
+        bars.push_back(Bar(u0 + (u1 - u0) * static_cast<float>(i) / static_cast<float>(count - 1), halfWidth, colour,
+                           opacity, 0.02f));
     return bars;
 }
 
@@ -157,10 +157,10 @@ std::vector<SkinRecipe> BuildRecipes()
 
     SkinRecipe angelfish = Body("angelfish", HexColour(0xb8bcb8), HexColour(0xd8dde0), HexColour(0xeef0ee));
     angelfish.iris = HexColour(0xb02818);
-    angelfish.markings = {ScaleNet(0.05f, HexColour(0xa0a8b0), 0.15f),
-                          Patch(0.22f, -0.06f, 0.3f, HexColour(0xe8c850), 0.45f),
-                          Bar(0.07f, 0.045f, kBlack, 0.95f, 0.005f), Bar(0.33f, 0.06f, kBlack, 0.95f, 0.015f),
-                          Bar(0.62f, 0.05f, kBlack, 0.9f, 0.015f), Bar(0.88f, 0.035f, kBlack, 0.75f, 0.01f)};
+    angelfish.markings = {
+        ScaleNet(0.05f, HexColour(0xa0a8b0), 0.15f), Patch(0.22f, -0.06f, 0.3f, HexColour(0xe8c850), 0.45f),
+        Bar(0.07f, 0.045f, kBlack, 0.95f, 0.005f),   Bar(0.33f, 0.06f, kBlack, 0.95f, 0.015f),
+        Bar(0.62f, 0.05f, kBlack, 0.9f, 0.015f),     Bar(0.88f, 0.035f, kBlack, 0.75f, 0.01f)};
     angelfish.tail = WithBands(Fin(HexColour(0xd0d4d4), HexColour(0xe8eaea), 0.35f), 3, HexColour(0x303234));
     angelfish.fins = WithBands(Fin(HexColour(0x303234), HexColour(0xd8dcdc), 0.3f), 2, kBlack);
     skins.push_back(angelfish);
@@ -189,8 +189,8 @@ std::vector<SkinRecipe> BuildRecipes()
                       Patch(0.7f, 0.45f, 0.16f, HexColour(0x40a0e0), 0.35f)};
     guppy.tail = WithEdge(WithSpots(Fin(HexColour(0xe84020), HexColour(0xff7a30), 0.3f), 16, kBlack),
                           HexColour(0x2860e8), 0.16f);
-    guppy.fins = WithEdge(WithSpots(Fin(HexColour(0xd85028), HexColour(0xf08840), 0.3f), 8, kBlack),
-                          HexColour(0x2860e8), 0.14f);
+    guppy.fins =
+        WithEdge(WithSpots(Fin(HexColour(0xd85028), HexColour(0xf08840), 0.3f), 8, kBlack), HexColour(0x2860e8), 0.14f);
     skins.push_back(guppy);
 
     SkinRecipe clownfish = Body("clownfish", HexColour(0xf06410), HexColour(0xff7f1a), HexColour(0xffa050));
@@ -248,14 +248,15 @@ std::vector<SkinRecipe> BuildRecipes()
     medaka.fins = Fin(HexColour(0xf4c878), HexColour(0xfae6c0), 0.25f);
     skins.push_back(medaka);
 
-    SkinRecipe turquoiseDiscus = Body("turquoise discus", HexColour(0x2890a0), HexColour(0x30b0b8), HexColour(0x58c4c4));
+    SkinRecipe turquoiseDiscus =
+        Body("turquoise discus", HexColour(0x2890a0), HexColour(0x30b0b8), HexColour(0x58c4c4));
     turquoiseDiscus.iris = HexColour(0xd01010);
     turquoiseDiscus.markings = {WavyLines(9, 0.018f, HexColour(0x9a4020), 0.9f),
                                 Bar(0.1f, 0.03f, HexColour(0x20606a), 0.4f)};
     turquoiseDiscus.tail = Fin(HexColour(0x70b8b8), HexColour(0xb0d8d8), 0.2f);
-    turquoiseDiscus.fins = WithEdge(WithBands(Fin(HexColour(0x30a8b0), HexColour(0x40b8c0), 0.2f), 3,
-                                              HexColour(0x9a4020)),
-                                    HexColour(0xe07040), 0.1f);
+    turquoiseDiscus.fins =
+        WithEdge(WithBands(Fin(HexColour(0x30a8b0), HexColour(0x40b8c0), 0.2f), 3, HexColour(0x9a4020)),
+                 HexColour(0xe07040), 0.1f);
     skins.push_back(turquoiseDiscus);
 
     SkinRecipe arowana = Body("arowana", HexColour(0x8a8450), HexColour(0xc8b070), HexColour(0xece4c8));
@@ -272,11 +273,9 @@ std::vector<SkinRecipe> BuildRecipes()
     grouper.eyeV = 0.32f;
     grouper.mottle = 0.12f;
     grouper.markings = {Spots(260, 0.014f, 0.032f, HexColour(0x3e2a14), 0.9f, 0.0f, 0.82f)};
-    grouper.tail = WithEdge(WithSpots(Fin(HexColour(0x7a6038), HexColour(0x6a5030), 0.2f), 20,
-                                      HexColour(0x3e2a14)),
+    grouper.tail = WithEdge(WithSpots(Fin(HexColour(0x7a6038), HexColour(0x6a5030), 0.2f), 20, HexColour(0x3e2a14)),
                             HexColour(0xe0d8c0), 0.1f);
-    grouper.fins = WithEdge(WithSpots(Fin(HexColour(0x806640), HexColour(0x6a5434), 0.3f), 16,
-                                      HexColour(0x3e2a14)),
+    grouper.fins = WithEdge(WithSpots(Fin(HexColour(0x806640), HexColour(0x6a5434), 0.3f), 16, HexColour(0x3e2a14)),
                             HexColour(0xe0d8c0), 0.08f);
     skins.push_back(grouper);
 

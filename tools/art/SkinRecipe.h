@@ -29,15 +29,15 @@ struct Marking
     MarkKind kind = MarkKind::Bar;
     Rgb colour;
     float opacity = 1.0f;
-    float u = 0.0f, v = 0.0f;   // centre (Bar uses u, Stripe uses v, Patch both)
-    float size = 0.0f;          // half-width or radius: in u for a Bar, in body heights (v) otherwise
-    float size2 = 0.0f;         // largest spot radius
-    float u0 = 0.0f, u1 = 1.0f; // extent along the body (Stripe, Spots)
-    float v0 = 0.0f, v1 = 1.0f; // extent around the body (Spots)
-    float bend = 0.0f;          // Bar: forward bow at mid-height, in u
-    int count = 0;              // Spots, WavyLines
-    Rgb edge;                   // Bar: colour of the edging
-    float edgeWidth = 0.0f;     // Bar: width of the edging, 0 for none
+    float u = 0.0f, v = 0.0f;                    // centre (Bar uses u, Stripe uses v, Patch both)
+    float size = 0.0f;                           // half-width or radius: in u for a Bar, in body heights (v) otherwise
+    float size2 = 0.0f;                          // largest spot radius
+    float u0 = 0.0f, u1 = 1.0f;                  // extent along the body (Stripe, Spots)
+    float v0 = 0.0f, v1 = 1.0f;                  // extent around the body (Spots)
+    float bend = 0.0f;                           // Bar: forward bow at mid-height, in u
+    int count = 0;                               // Spots, WavyLines
+    Rgb edge;                                    // Bar: colour of the edging
+    float edgeWidth = 0.0f;                      // Bar: width of the edging, 0 for none
     std::vector<std::pair<float, float>> points; // Path: (u, v) points
 };
 
@@ -50,16 +50,16 @@ struct FinPaint
     float rays = 0.3f;      // how strongly the fin rays show, 0..1
     int spots = 0;          // dark or coloured spots scattered on the fin
     Rgb spotColour;
-    int bands = 0;          // bands across the fin, parallel to its edge
+    int bands = 0; // bands across the fin, parallel to its edge
     Rgb bandColour;
 };
 
 struct SkinRecipe
 {
     const char* animal = "";
-    Rgb back;   // colour along the back (v = 0)
-    Rgb flank;  // along the side (v = 0.45)
-    Rgb belly;  // along the belly (v = 1)
+    Rgb back;             // colour along the back (v = 0)
+    Rgb flank;            // along the side (v = 0.45)
+    Rgb belly;            // along the belly (v = 1)
     float mottle = 0.06f; // strength of the soft noise in the body colour
     bool eye = true;
     float eyeU = 0.07f, eyeV = 0.4f, eyeSize = 0.07f; // eye radius in body heights
