@@ -70,3 +70,19 @@ TEST(Music, NoBubbleSoundsAcrossTheLoopPoint)
     const double after = level(0, tenth);
     EXPECT_LT(std::max(before, after), 1.6 * std::min(before, after));
 }
+
+TEST(Music, WashSwellsAndEbbsGently)
+{
+    // Level of each second: the waves make the loudest second clearly louder than the quietest,
+    // but never a startling jump.
+    std::vector<double> seconds;
+    for (int s = 0; s < kMusicSeconds; ++s) {
+        double power = 0.0;
+        for (int f = s * kMusicSampleRate; f < (s + 1) * kMusicSampleRate; ++f)
+            power += static_cast<double>(Sample(f, 0)) * Sample(f, 0);
+        seconds.push_back(std::sqrt(power / kMusicSampleRate));
+    }
+    const auto [quietest, loudest] = std::minmax_element(seconds.begin(), seconds.end());
+    EXPECT_GT(*loudest, 2.0 * *quietest);
+    EXPECT_LT(*loudest, 12.0 * *quietest);
+}

@@ -84,3 +84,16 @@ TEST(Skins, TheFinStripCarriesTheFinColoursNotTheBodys)
     }
     EXPECT_GT(reddish, kSkinHeight / 4);
 }
+
+TEST(Skins, EyesArePaintedWhereTheRecipeSaysAndOnlyWhereTheAnimalHasThem)
+{
+    for (const SkinRecipe& recipe : SpeciesSkins()) {
+        const CRgbImage skin = PaintSkin(recipe, 1);
+        const int x = BodyColumn(recipe.eyeU);
+        const int y = static_cast<int>(recipe.eyeV * kSkinHeight);
+        if (recipe.eye)
+            EXPECT_LT(Brightness(skin, x, y), 40) << recipe.animal << ": the pupil";
+        else
+            EXPECT_GT(Brightness(skin, x, y), 150) << recipe.animal << ": plain body colour";
+    }
+}

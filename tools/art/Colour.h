@@ -28,11 +28,6 @@ inline Rgb Scale(const Rgb& c, float k)
     return {c.r * k, c.g * k, c.b * k};
 }
 
-inline Rgb Add(const Rgb& a, const Rgb& b)
-{
-    return {a.r + b.r, a.g + b.g, a.b + b.b};
-}
-
 inline Rgb Multiply(const Rgb& a, const Rgb& b)
 {
     return {a.r * b.r, a.g * b.g, a.b * b.b};
