@@ -83,7 +83,7 @@ constexpr float kVentralEndWidth = 0.003f;
 constexpr float kVentralRootY = -0.006f; // the pair stands just either side of the midline...
 constexpr float kVentralSplay = 0.04f;   // ...and their ends this much further apart
 
-// ---- Eyes: low domes where the skin paints the eye -----------------------------------------------
+// ---- Eyes: low domes high on the head, just behind the snout --------------------------------------
 constexpr float kEyeAlong = 0.09f; // centre, as a fraction from snout to tail root...
 constexpr float kEyeAround = 0.4f; // ...and from back (0) to belly (1)
 constexpr float kEyeRadius = 0.023f;
@@ -94,8 +94,12 @@ constexpr float kEyeBulge = 0.008f; // the cornea stands this far off the head
 constexpr float kBodyU = 0.875f;         // the body ends here; the fin strip fills the rest
 constexpr float kTexelU = 1.0f / 256.0f; // one texel of the 256 x 128 skin
 constexpr float kTexelV = 1.0f / 128.0f;
-constexpr float kPaintedEyeU = 0.035f; // radius of the painted eye disc, in u...
-constexpr float kPaintedEyeV = 0.07f;  // ...and in v
+// The painted eye: a disc centred at this body fraction and row fraction (from the top), with
+// these radii in u and v. The eye's rings map onto it, rim to rim.
+constexpr float kPaintedEyeAlong = 0.07f;
+constexpr float kPaintedEyeAround = 0.4f;
+constexpr float kPaintedEyeU = 0.035f;
+constexpr float kPaintedEyeV = 0.07f;
 
 constexpr int kBodyRows = 10;
 constexpr int kBodyColumns = kAngelBodyColumns;
@@ -426,7 +430,7 @@ void BuildVentralFin(MeshVertex* out)
 }
 
 // Three closed rings (four corners and the first again): the rim on the head, an inner ring and
-// the cornea's peak. They map onto the painted eye disc, rim to rim.
+// the cornea's peak, mapped onto the painted eye disc.
 void BuildEye(MeshVertex* out)
 {
     constexpr int kColumns = 5;
@@ -441,8 +445,8 @@ void BuildEye(MeshVertex* out)
             Vec3 p = centre + radial * (kEyeRadius * rings[r]);
             p.y = FlankY(p.x, p.z) - kEyeBulge * lifts[r];
             const Vec3 n = Normalised(headNormal + radial * (0.8f * rings[r]));
-            out[r * kColumns + j] = Vertex(p, n, kBodyU * kEyeAlong + kPaintedEyeU * rings[r] * radial.x,
-                                           SkinV(kEyeAround - kPaintedEyeV * rings[r] * radial.z));
+            out[r * kColumns + j] = Vertex(p, n, kBodyU * kPaintedEyeAlong + kPaintedEyeU * rings[r] * radial.x,
+                                           SkinV(kPaintedEyeAround - kPaintedEyeV * rings[r] * radial.z));
         }
     }
 }
