@@ -7,6 +7,7 @@
 
 namespace {
 constexpr float kDegreesToRadians = 0.017453292f;
+constexpr float kSoftWallNudge = 0.1f; // tank units per frame a soft wall moves a fish back in
 
 bool InRange(float value, float low, float high) { return value >= low && value <= high; }
 
@@ -244,12 +245,12 @@ void CFish::WallStepSoft()
         EaseSpeed(0.01f, 0.1f);
     if (position.x < swimXMin && targetTowardNegX) {
         Turn(0.0f, false, 1);
-        position.x += 0.1f;
+        position.x += kSoftWallNudge;
         wallHit = 1;
     }
     if (position.x > swimXMax && targetTowardPosX) {
         Turn(0.0f, false, 1);
-        position.x -= 0.1f;
+        position.x -= kSoftWallNudge;
         wallHit = 2;
     }
     if (position.z < swimZFar + 5.0f)
@@ -264,6 +265,13 @@ void CFish::WallStepSoft()
         Turn(0.0f, true, 2);
         wallHit = 4;
     }
+    // A fish past its far or near limit is eased back in, as it is at the side walls. Without
+    // this, a fish reversing at a side wall between headings 180 and 360 swings through 270 (or
+    // 90) every time and so ratchets further out of the tank with every length it swims.
+    if (position.z < swimZFar)
+        position.z += kSoftWallNudge;
+    else if (position.z > swimZNear)
+        position.z -= kSoftWallNudge;
     WallStepVertical(0.1f);
 }
 

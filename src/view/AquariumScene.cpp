@@ -99,6 +99,15 @@ void CAquariumScene::LoadTextures()
     }
 }
 
+// One packed picture into a new texture name with the plain loader; the name exists even when
+// the picture is missing.
+uint32_t CAquariumScene::LoadPicture(int resourceId, const char* baseName)
+{
+    uint32_t name = 0;
+    LoadPackedPicture(GetTempDirectory(), resourceId, baseName, TextureLoaderKind::Plain, name, report);
+    return name;
+}
+
 // A missing file is a first run and loads quietly as the defaults. A file that cannot be read
 // is reported and left alone: the dialogs' saves refuse to replace it, so nothing is lost.
 void CAquariumScene::LoadSettings()
@@ -119,11 +128,15 @@ void CAquariumScene::LoadSettings()
     }
 }
 
-// The floor grid, water glow and light rays; they arrive with the tank floor.
-void CAquariumScene::SetUpFloorAndLight() {}
+void CAquariumScene::SetUpFloorAndLight()
+{
+    const int width = static_cast<int>(tankBounds.xMax - tankBounds.xMin);
+    const int depth = -static_cast<int>(tankBounds.zBack);
+    floorAndLight.Setup(width, depth, 1, [this](int id, const char* name) { return LoadPicture(id, name); }, report);
+}
 
-// Fish, plant placements, feed marker strips and the bubble origin; they arrive with the population.
-void CAquariumScene::PopulateScene() {}
+// Plants, feed marker strips and the bubble origin join the fish as they arrive.
+void CAquariumScene::PopulateScene() { fishStore.PlaceAll(floorAndLight, tankBounds); }
 
 // The frame-buffer copy that the ripples distort; it arrives with the ripple effect.
 void CAquariumScene::CreateRippleTexture() {}
@@ -252,7 +265,7 @@ void CAquariumScene::DrawFloorAndLight()
 {
     glPushMatrix();
     glTranslatef(0.0f, tankBounds.yBottom, kFloorDepth);
-    // The floor, water glow and light rays are drawn here once the tank floor exists.
+    floorAndLight.Draw(settings.showWater, settings.showLight, settings.showTerra, settings.background);
     glPopMatrix();
 }
 
@@ -286,7 +299,15 @@ void CAquariumScene::DrawFish()
 {
     for (int s = 0; s < kSpeciesCount; ++s) {
         glBindTexture(GL_TEXTURE_2D, speciesTextures[s]);
-        // Each live fish of the species is moved, animated, drawn and fed here once fish exist.
+        const int live = settings.fishCount[s] < kFishPerSpecies ? settings.fishCount[s] : kFishPerSpecies;
+        for (int i = 0; i < live; ++i) {
+            CFish& fish = fishStore.At(s, i);
+            glPushMatrix();
+            glTranslatef(fish.position.x, fish.position.y, fish.position.z);
+            fish.Draw(glSink);
+            glPopMatrix();
+            // Seeking and eating food follow each fish here once feeding exists.
+        }
     }
 }
 

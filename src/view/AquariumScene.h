@@ -15,6 +15,9 @@
 // frame relies on GL state left behind by earlier steps and by the previous frame.
 #pragma once
 
+#include "environment/FloorAndLight.h"
+#include "fish/FishStore.h"
+#include "fish/VertexSink.h"
 #include "platform/ErrorReport.h"
 #include "platform/TempDirectory.h"
 #include "ui/AquariumSettings.h"
@@ -81,6 +84,8 @@ public:
     uint32_t SpeciesTexture(int species) const { return speciesTextures[species]; }
     uint32_t PlantTexture(int slot) const { return plantTextures[slot]; }
     uint32_t BackdropPictureTexture() const { return backdropPictureTexture; }
+    CFishStore& Fish() { return fishStore; }
+    const CFloorAndLight& FloorAndLight() const { return floorAndLight; }
 
 private:
     // Set-up steps, in the order Initialise runs them.
@@ -90,6 +95,7 @@ private:
     void ReadScreenSize(int width, int height);
     void RunPictureSheetOnce();
     void LoadTextures();
+    uint32_t LoadPicture(int resourceId, const char* baseName);
     void LoadSettings();
     void SetUpFloorAndLight();
     void PopulateScene();
@@ -152,4 +158,8 @@ private:
     uint32_t rippleTexture = 0;
 
     Vector3f bubbleOrigin; // set by the scene population
+
+    CFloorAndLight floorAndLight;
+    CFishStore fishStore;    // 50 records per species; the live counts decide which swim
+    CGlVertexSink glSink;    // fish parts send their vertices to GL through it
 };
