@@ -135,8 +135,24 @@ void CAquariumScene::SetUpFloorAndLight()
     floorAndLight.Setup(width, depth, 1, [this](int id, const char* name) { return LoadPicture(id, name); }, report);
 }
 
-// Plants, feed marker strips and the bubble origin join the fish as they arrive.
-void CAquariumScene::PopulateScene() { fishStore.PlaceAll(floorAndLight, tankBounds); }
+// Everything that stands or swims in the tank, placed once, in this order. The feed marker
+// strips join between the plants and the bubbles when input arrives.
+void CAquariumScene::PopulateScene()
+{
+    PlaceScenery();
+    StartBubbleSystem();
+    fishStore.PlaceAll(floorAndLight, tankBounds);
+    BuildSceneryLists();
+}
+
+// Where each plant stands on the floor; it arrives with the scenery.
+void CAquariumScene::PlaceScenery() {}
+
+// The bubble column's origin on the floor and its first bubbles; it arrives with the bubbles.
+void CAquariumScene::StartBubbleSystem() {}
+
+// The display lists of the still plants; it arrives with the scenery.
+void CAquariumScene::BuildSceneryLists() {}
 
 // The frame-buffer copy that the ripples distort; it arrives with the ripple effect.
 void CAquariumScene::CreateRippleTexture() {}

@@ -99,6 +99,9 @@ private:
     void LoadSettings();
     void SetUpFloorAndLight();
     void PopulateScene();
+    void PlaceScenery();
+    void StartBubbleSystem();
+    void BuildSceneryLists();
     void CreateRippleTexture();
     void CreateRippleGrid();
     void ResetFoodDrops();
