@@ -25,6 +25,15 @@ void DrawSheet(float x0, float y0, float x1, float y1, float z, float u0)
     glVertex3f(x0, y1, z);
     glEnd();
 }
+// Moves a swinging value one step and turns it round once it has passed a limit.
+void StepSwing(float& value, bool& rising, float step, float limit)
+{
+    value += rising ? step : -step;
+    if (value > limit)
+        rising = false;
+    if (value < -limit)
+        rising = true;
+}
 } // namespace
 
 void CFloorAndLight::Setup(int columns, int depthRows, int scale, const LoadPictureFunction& loadPicture,
@@ -108,11 +117,7 @@ void CFloorAndLight::DrawRaySheet()
 {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glBindTexture(GL_TEXTURE_2D, rayTexture);
-    rayScroll += rayScrollRising ? 0.001f : -0.001f;
-    if (rayScroll > 0.1f)
-        rayScrollRising = false;
-    if (rayScroll < -0.1f)
-        rayScrollRising = true;
+    StepSwing(rayScroll, rayScrollRising, 0.001f, 0.1f);
     glPushMatrix();
     DrawSheet(-200.0f, -40.0f, 200.0f, 90.0f, kSheetDepth, rayScroll);
     glPopMatrix();
@@ -123,11 +128,7 @@ void CFloorAndLight::DrawTiltedRays()
 {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glBindTexture(GL_TEXTURE_2D, rayTexture);
-    rayTilt += rayTiltRising ? 0.1f : -0.1f;
-    if (rayTilt > 5.0f)
-        rayTiltRising = false;
-    if (rayTilt < -5.0f)
-        rayTiltRising = true;
+    StepSwing(rayTilt, rayTiltRising, 0.1f, 5.0f);
     glPushMatrix();
     glRotatef(rayTilt, 0.0f, 0.0f, 1.0f);
     DrawSheet(-200.0f, -90.0f, 200.0f, 90.0f, kTiltedSheetDepth, 0.0f);

@@ -1,20 +1,11 @@
 // Tests of the pose chains: the heading follower, oscillators, the mouth and the gait.
 #include "fish/Fish.h"
+#include "fish/FishTestSupport.h"
 #include "fish/SpeciesCatalogue.h"
-#include "platform/Random.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-CFish MakeFish(int species)
-{
-    ResetRand15();
-    CFish fish;
-    fish.Initialise(species);
-    fish.Spawn(-90.0f, 90.0f, 10.0f, -22.0f, -50.0f, -10.0f);
-    return fish;
-}
-
 // Runs the chains `calls` times and returns the last column headings.
 const float* Animate(CFish& fish, PoseArrays& pose, int calls = 1)
 {
@@ -28,7 +19,7 @@ TEST(HeadingFollower, HeadStepsEveryThirdCallBySizeOfTheTarget)
 {
     PoseArrays pose;
     for (auto [target, step] : {std::pair{4.0f, 1.0f}, {7.0f, 3.0f}, {40.0f, 10.0f}, {-40.0f, 10.0f}}) {
-        CFish fish = MakeFish(kAngelfish);
+        CFish fish = MakeTestFish(kAngelfish);
         fish.targetHeading = target;
         Animate(fish, pose, 2);
         EXPECT_FLOAT_EQ(fish.heading, 0.0f) << target;
@@ -36,7 +27,7 @@ TEST(HeadingFollower, HeadStepsEveryThirdCallBySizeOfTheTarget)
         EXPECT_FLOAT_EQ(fish.heading, target > 0 ? step : -step) << target;
     }
     // The step follows the target's size, not the turn still to go.
-    CFish fish = MakeFish(kAngelfish);
+    CFish fish = MakeTestFish(kAngelfish);
     fish.heading = 3.0f;
     fish.targetHeading = 4.0f;
     Animate(fish, pose, 3);
@@ -45,7 +36,7 @@ TEST(HeadingFollower, HeadStepsEveryThirdCallBySizeOfTheTarget)
 
 TEST(HeadingFollower, TinyTargetChangeDoesNotRestartTheTurn)
 {
-    CFish fish = MakeFish(kGoldfish);
+    CFish fish = MakeTestFish(kGoldfish);
     PoseArrays pose;
     fish.targetHeading = 30.0f;
     Animate(fish, pose, 40);
@@ -61,7 +52,7 @@ TEST(HeadingFollower, TinyTargetChangeDoesNotRestartTheTurn)
 TEST(HeadingFollower, RigidSpeciesTurnWithoutBendingAndFanSpeciesTrailTheirTail)
 {
     PoseArrays pose;
-    CFish angel = MakeFish(kAngelfish);
+    CFish angel = MakeTestFish(kAngelfish);
     angel.targetHeading = 90.0f;
     for (int call = 0; call < 12; ++call) {
         const float* columns = Animate(angel, pose);
@@ -69,7 +60,7 @@ TEST(HeadingFollower, RigidSpeciesTurnWithoutBendingAndFanSpeciesTrailTheirTail)
             EXPECT_FLOAT_EQ(columns[i], columns[0]);
     }
 
-    CFish discus = MakeFish(kPinkDiscus);
+    CFish discus = MakeTestFish(kPinkDiscus);
     discus.heading = 30.0f;
     discus.lastTarget = 90.0f;
     discus.targetHeading = 90.0f;
@@ -81,7 +72,7 @@ TEST(HeadingFollower, RigidSpeciesTurnWithoutBendingAndFanSpeciesTrailTheirTail)
 
 TEST(HeadingFollower, BounceSnapsHeadAndColumnsToTheTarget)
 {
-    CFish fish = MakeFish(kWrasse);
+    CFish fish = MakeTestFish(kWrasse);
     PoseArrays pose;
     fish.heading = 10.0f;
     fish.targetHeading = 190.0f;
@@ -96,7 +87,7 @@ TEST(HeadingFollower, BounceSnapsHeadAndColumnsToTheTarget)
 
 TEST(HeadingFollower, ColumnsSettleAtTheTargetTruncatedTowardZero)
 {
-    CFish fish = MakeFish(kPinkDiscus);
+    CFish fish = MakeTestFish(kPinkDiscus);
     PoseArrays pose;
     fish.targetHeading = -5.5f;
     const float* columns = Animate(fish, pose, 200);
@@ -106,7 +97,7 @@ TEST(HeadingFollower, ColumnsSettleAtTheTargetTruncatedTowardZero)
 
 TEST(PoseChains, OscillatorStepsOnTheCallThatCompletesItsPeriod)
 {
-    CFish fish = MakeFish(kAngelfish);
+    CFish fish = MakeTestFish(kAngelfish);
     PoseArrays pose;
     constexpr int kAnal = 7; // period 3, step pi / 6
     fish.Animate(pose);
@@ -128,7 +119,7 @@ TEST(PoseChains, OscillatorStepsOnTheCallThatCompletesItsPeriod)
 
 TEST(PoseChains, ClosedMouthGapesNotAtAllAndAnOpenOneDescends)
 {
-    CFish fish = MakeFish(kAngelfish);
+    CFish fish = MakeTestFish(kAngelfish);
     PoseArrays pose;
     fish.mouthClosed = true;
     fish.mouthTimer = 0;
@@ -155,7 +146,7 @@ TEST(PoseChains, ClosedMouthGapesNotAtAllAndAnOpenOneDescends)
 
 TEST(PoseChains, GaitRetunesStepsButNeverPhases)
 {
-    CFish fish = MakeFish(kAngelfish);
+    CFish fish = MakeTestFish(kAngelfish);
     PoseArrays pose;
     for (int i = 0; i < 30; ++i)
         fish.Animate(pose);

@@ -1,7 +1,7 @@
 // Tests of fish steering and motion: speed easing, turns, pitch, the walls and the head point.
 #include "fish/Fish.h"
+#include "fish/FishTestSupport.h"
 #include "fish/SpeciesCatalogue.h"
-#include "platform/Random.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,7 @@
 namespace {
 CFish MakeFish(int species)
 {
-    ResetRand15();
-    CFish fish;
-    fish.Initialise(species);
-    fish.Spawn(-90.0f, 90.0f, 10.0f, -22.0f, -50.0f, -10.0f);
+    CFish fish = MakeTestFish(species);
     fish.position = {0.0f, 0.0f, -75.5f};
     return fish;
 }
