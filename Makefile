@@ -26,10 +26,10 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 all: build
 
 deps:
-	@./tools/ensure-packages $(BUILD_PACKAGES)
+	@bash tools/ensure-packages $(BUILD_PACKAGES)
 
 test-deps:
-	@./tools/ensure-packages $(BUILD_PACKAGES) $(TEST_PACKAGES)
+	@bash tools/ensure-packages $(BUILD_PACKAGES) $(TEST_PACKAGES)
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
