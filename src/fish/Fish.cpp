@@ -45,7 +45,7 @@ void CFish::Initialise(int id)
     bodyLength = s.bodyLength;
     wanderTimer = Rand15() % 200;
     mouthClosed = true;
-    mouthTimer = Rand15() % 15;
+    mouthTimer = s.mouthTimerStartsAtZero ? 0 : Rand15() % 15;
     mouthLimit = Rand15() % 20 + 15;
 
     for (int c = 0; c < s.chainCount; ++c) {

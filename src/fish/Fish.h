@@ -104,6 +104,7 @@ public:
     bool mouthClosed = true;
     int mouthTimer = 0;
     int mouthLimit = 0;
+    bool chatter = false; // a chattering mouth toggles at every limit; nothing sets it yet
     int turnStyle = 0; // style flags of species whose wander draws them instead of a gait
     int swayStyle = 0;
 

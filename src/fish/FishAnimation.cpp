@@ -100,7 +100,8 @@ void CFish::RunWaveChain(const ChainSpec& chain, Oscillator& oscillator, float* 
 
 void CFish::RunFollower(float* out, int n)
 {
-    const FollowerVariant& f = species->follower;
+    const FollowerVariant& f =
+        species->hasCalmFollower && !(turnStyle == 1 || seeking) ? species->calmFollower : species->follower;
     const float t = targetHeading;
     const bool bouncing = wallHit == 1 || wallHit == 2;
 
@@ -168,6 +169,8 @@ void CFish::RunFollower(float* out, int n)
         int step = seeking ? f.catchUpSeekingStep : f.catchUpStep;
         if (f.randomCatchUp)
             step = static_cast<int>(1.0f + static_cast<float>(Rand15() % 90) * 0.01f);
+        if (f.catchUpIsTargetWhenBouncing && bouncing)
+            step = static_cast<int>(std::fabs(t)); // by magnitude: a negative step would never arrive
         const int settled = static_cast<int>(t);
         bool moved = false;
         for (int i = 0; i < n; ++i) {
@@ -216,6 +219,21 @@ void CFish::AdvanceMouthTimer(const ChainSpec& chain)
         }
         break;
     }
+    case MouthTimer::Chatter:
+        if (before > mouthLimit) {
+            if (chatter) {
+                mouthClosed = !mouthClosed;
+                if (Rand15() % 10 == 0)
+                    chatter = false;
+                mouthTimer = 0;
+            } else {
+                if (mouthClosed ? Rand15() % 5 == 0 : Rand15() % 2 == 0)
+                    mouthClosed = !mouthClosed;
+                mouthTimer = 0;
+                mouthLimit = Rand15() % 20 + 20;
+            }
+        }
+        break;
     case MouthTimer::RandomBelow:
         if (Rand15() % 10 + 15 < before) {
             mouthClosed = !mouthClosed;

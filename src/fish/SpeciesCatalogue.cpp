@@ -172,6 +172,7 @@ std::array<SpeciesDescriptor, kSpeciesTotal> BuildCatalogue()
     guppy.follower.catchUpSeekingStep = 6;
     guppy.follower.rule = ColumnRule::HeadFollowsNext;
     guppy.follower.catchUpColumn2FollowsColumn1 = true;
+    guppy.follower.catchUpIsTargetWhenBouncing = true;
     SetFollowerAndMouth(guppy, Gape(A, 6, GapeShape::DescendingLastZero, 0.005f),
                         Gape(B, 4, GapeShape::DescendingLastZero, 0.0f, MouthTimer::Threshold, 50));
 
@@ -182,6 +183,7 @@ std::array<SpeciesDescriptor, kSpeciesTotal> BuildCatalogue()
     clown.startHeading = StartHeading::Zero;
     clown.cruiseSet = 2;
     clown.cruiseEaseStep = 0.05f;
+    clown.mouthTimerStartsAtZero = true;
     SetFollowerAndMouth(clown, TimesSize(Gape(A, 6, GapeShape::Descending, 0.003f)),
                         TimesSize(Gape(B, 7, GapeShape::Descending, 0.003f, MouthTimer::RandomLimit)));
 
@@ -206,8 +208,17 @@ std::array<SpeciesDescriptor, kSpeciesTotal> BuildCatalogue()
     tetra.follower.largeStep = 3.0f;
     tetra.follower.seekingStep = 3.0f;
     tetra.follower.catchUpSeekingStep = 3;
+    // Unless its wander chose the turning style or food is in sight, it turns slowly and stays straight.
+    tetra.hasCalmFollower = true;
+    tetra.calmFollower.constantStep = true;
+    tetra.calmFollower.constantStepValue = 1.0f;
+    tetra.calmFollower.seekingStep = 1.0f;
+    tetra.calmFollower.catchUpStep = 1;
+    tetra.calmFollower.catchUpSeekingStep = 1;
+    tetra.calmFollower.spreadCap = 0.3f;
+    tetra.mouthTimerStartsAtZero = true;
     SetFollowerAndMouth(tetra, TimesSize(Gape(A, 6, GapeShape::Descending, 0.0002f)),
-                        TimesSize(Gape(B, 7, GapeShape::Descending, 0.0002f, MouthTimer::RandomLimit)));
+                        TimesSize(Gape(B, 7, GapeShape::Descending, 0.0002f, MouthTimer::Chatter)));
 
     // Species 8, 10 and 12 turn their heads at a constant rate and settle their bodies unevenly.
     FollowerVariant steady;
@@ -224,6 +235,7 @@ std::array<SpeciesDescriptor, kSpeciesTotal> BuildCatalogue()
     betta.cruiseSet = 2;
     betta.cruiseEaseStep = 0.05f;
     betta.follower = steady;
+    betta.mouthTimerStartsAtZero = true;
     SetFollowerAndMouth(betta, TimesSize(Gape(A, 7, GapeShape::Descending, 0.001f)),
                         TimesSize(Gape(B, 8, GapeShape::Descending, 0.001f, MouthTimer::RandomLimit)));
 

@@ -71,6 +71,7 @@ struct FollowerVariant
     ColumnRule rule = ColumnRule::Fan;
     bool ignoresBounce = false;  // the head step ignores the bounce state
     bool catchUpColumn2FollowsColumn1 = false;
+    bool catchUpIsTargetWhenBouncing = false; // in bounce states 1 and 2 the columns step by |target|
 };
 
 enum class ChainKind : uint8_t
@@ -106,6 +107,7 @@ enum class MouthTimer : uint8_t
     RandomLimit, // toggles past mouthLimit, then draws a new limit rand() % 20 + 15
     Shared,      // one timer for all fish of the species
     RandomBelow, // toggles when rand() % 10 + 15 is below the timer before its increment
+    Chatter,     // past mouthLimit: toggles now and then, more readily while open; new limit rand() % 20 + 20
 };
 
 // What SetGait does to one oscillator, with a = 10 * speed and b = 1.5 if speed >= 0.2 else 1.
@@ -167,6 +169,9 @@ struct SpeciesDescriptor
     // Animation.
     int columns;             // body columns: length of columnHeadings and columnSway
     FollowerVariant follower;
+    bool hasCalmFollower;    // a second follower, used unless turnStyle is 1 or the fish is seeking
+    FollowerVariant calmFollower;
+    bool mouthTimerStartsAtZero; // else rand() % 15
     ChainSpec chains[kMaxChains];
     int chainCount;
     int headingsPose;        // which pose array holds columnHeadings

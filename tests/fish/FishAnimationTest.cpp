@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 // Runs the chains `calls` times and returns the last column headings.
 const float* Animate(CFish& fish, PoseArrays& pose, int calls = 1)
@@ -157,4 +159,31 @@ TEST(PoseChains, GaitRetunesStepsButNeverPhases)
     EXPECT_FLOAT_EQ(fish.oscillators[5].step, 2.0f * (3.1415925f / 16.0f));
     EXPECT_FLOAT_EQ(fish.oscillators[7].step, 3.1415925f / 6.0f); // the anal beat has no gait
     EXPECT_FLOAT_EQ(fish.oscillators[3].phase, swayPhase);
+}
+
+TEST(HeadingFollower, PinkTetraTurnsCalmlyUnlessItsStyleOrFoodSaysOtherwise)
+{
+    PoseArrays pose;
+    CFish calm = MakeTestFish(kPinkTetra);
+    calm.targetHeading = 90.0f;
+    Animate(calm, pose, 30); // ten head steps of 1 degree
+    EXPECT_FLOAT_EQ(calm.heading, 10.0f);
+
+    CFish turning = MakeTestFish(kPinkTetra);
+    turning.turnStyle = 1;
+    turning.targetHeading = 90.0f;
+    Animate(turning, pose, 30); // ten head steps of 3 degrees
+    EXPECT_FLOAT_EQ(turning.heading, 30.0f);
+
+    CFish hungry = MakeTestFish(kPinkTetra);
+    hungry.SetSeeking(true);
+    hungry.targetHeading = 90.0f;
+    Animate(hungry, pose, 30);
+    EXPECT_FLOAT_EQ(hungry.heading, 30.0f);
+
+    // The calm follower keeps the body nearly straight: neighbouring columns differ by 0.3 at most.
+    calm.targetHeading = 180.0f;
+    const float* columns = Animate(calm, pose, 1);
+    for (int i = 1; i < calm.Species().columns; ++i)
+        EXPECT_LE(std::fabs(columns[i] - columns[i - 1]), 0.3f + 1e-4f);
 }
