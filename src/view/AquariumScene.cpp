@@ -80,8 +80,13 @@ void CAquariumScene::ReadScreenSize(int width, int height)
     tankBounds = TankBounds::Aquarium();
 }
 
-// The picture sheet's control net and its first wave; they arrive with the picture backdrop.
-void CAquariumScene::RunPictureSheetOnce() {}
+// The picture sheet's control net and its first wave step. What this draws, with whatever texture
+// is bound, is cleared by the first frame; it only gives the sheet its first shape.
+void CAquariumScene::RunPictureSheetOnce()
+{
+    pictureSheet.UpdatePictureSheet(tankBounds);
+    pictureSheet.DrawPictureSheet();
+}
 
 // The backdrop picture, the species skins and the plant leaves, each unpacked, loaded and deleted
 // in turn. Plant slot 2 has no picture and stays 0.
@@ -274,8 +279,8 @@ void CAquariumScene::ApplyLight()
     glEnable(GL_LIGHTING);
 }
 
-// The backdrop in its fixed, graded or drifting colours; it arrives with the colour modes.
-void CAquariumScene::DrawBackdrop() {}
+// The backdrop in its fixed, graded or drifting colours, lit by the light just set.
+void CAquariumScene::DrawBackdrop() { backdrop.DrawBackdrop(settings, tankBounds); }
 
 void CAquariumScene::DrawFloorAndLight()
 {
@@ -327,8 +332,19 @@ void CAquariumScene::DrawFish()
     }
 }
 
-// The picture on its waving sheet, after the fish; it arrives with the picture backdrop.
-void CAquariumScene::DrawPictureBackdrop() {}
+// The picture on its waving sheet, after the fish, tinted by the foreground colour. The colour it
+// sets stays for the food drops and the next frame.
+void CAquariumScene::DrawPictureBackdrop()
+{
+    glPushMatrix();
+    ApplyForegroundColour();
+    glBindTexture(GL_TEXTURE_2D, backdropPictureTexture);
+    pictureSheet.UpdatePictureSheet(tankBounds);
+    pictureSheet.DrawPictureSheet();
+    glPopMatrix();
+}
+
+void CAquariumScene::ApplyForegroundColour() { backdrop.ApplyForegroundColour(settings); }
 
 // Active food drops sink and are drawn; they arrive with feeding.
 void CAquariumScene::DrawFoodDrops() {}

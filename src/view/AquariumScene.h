@@ -15,7 +15,9 @@
 // frame relies on GL state left behind by earlier steps and by the previous frame.
 #pragma once
 
+#include "environment/Backdrop.h"
 #include "environment/FloorAndLight.h"
+#include "environment/PictureSheet.h"
 #include "fish/FishStore.h"
 #include "fish/VertexSink.h"
 #include "platform/ErrorReport.h"
@@ -86,6 +88,8 @@ public:
     uint32_t BackdropPictureTexture() const { return backdropPictureTexture; }
     CFishStore& Fish() { return fishStore; }
     const CFloorAndLight& FloorAndLight() const { return floorAndLight; }
+    const CBackdrop& Backdrop() const { return backdrop; }
+    const CPictureSheet& PictureSheet() const { return pictureSheet; }
 
 private:
     // Set-up steps, in the order Initialise runs them.
@@ -120,6 +124,8 @@ private:
     void DrawPlantScenery();
     void DrawFish();
     void DrawPictureBackdrop();
+    // The foreground tint, set right before the plants (step 11) and the picture sheet (step 13).
+    void ApplyForegroundColour();
     void DrawFoodDrops();
     void RunFeedPass();
     void RunTouchPass();
@@ -163,6 +169,10 @@ private:
     Vector3f bubbleOrigin; // set by the scene population
 
     CFloorAndLight floorAndLight;
+
+    CBackdrop backdrop;         // the backdrop's colour modes and the two automatic colour phases
+    CPictureSheet pictureSheet; // the picture backdrop's control net and wave
+
     CFishStore fishStore;    // 50 records per species; the live counts decide which swim
     CGlVertexSink glSink;    // fish parts send their vertices to GL through it
 };
