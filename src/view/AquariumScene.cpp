@@ -150,14 +150,20 @@ void CAquariumScene::PopulateScene()
     BuildSceneryLists();
 }
 
-// Where each plant stands on the floor; it arrives with the scenery.
-void CAquariumScene::PlaceScenery() {}
+// Where each plant stands on the floor, and how large it is.
+void CAquariumScene::PlaceScenery()
+{
+    scenery.PlaceScenery(floorAndLight, tankBounds);
+}
 
 // The bubble column's origin on the floor and its first bubbles; it arrives with the bubbles.
 void CAquariumScene::StartBubbleSystem() {}
 
-// The display lists of the still plants; it arrives with the scenery.
-void CAquariumScene::BuildSceneryLists() {}
+// The 27 plants that never move, compiled once into three display lists.
+void CAquariumScene::BuildSceneryLists()
+{
+    scenery.BuildPlantLists(tankBounds);
+}
 
 // The frame-buffer copy that the ripples distort; it arrives with the ripple effect.
 void CAquariumScene::CreateRippleTexture() {}
@@ -312,7 +318,9 @@ void CAquariumScene::ApplyFog()
 
 void CAquariumScene::DrawPlantScenery()
 {
-    // The foreground tint and, with Show Terra, the plants arrive with the colour modes and scenery.
+    ApplyForegroundColour(); // tints the plants through colour material
+    if (settings.showTerra != 0)
+        scenery.DrawScenery(plantTextures, tankBounds);
     glColor3f(1.0f, 1.0f, 1.0f);
 }
 

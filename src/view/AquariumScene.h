@@ -18,6 +18,7 @@
 #include "environment/Backdrop.h"
 #include "environment/FloorAndLight.h"
 #include "environment/PictureSheet.h"
+#include "environment/Scenery.h"
 #include "fish/FishStore.h"
 #include "fish/VertexSink.h"
 #include "platform/ErrorReport.h"
@@ -88,6 +89,7 @@ public:
     uint32_t BackdropPictureTexture() const { return backdropPictureTexture; }
     CFishStore& Fish() { return fishStore; }
     const CFloorAndLight& FloorAndLight() const { return floorAndLight; }
+    const CScenery& Scenery() const { return scenery; }
     const CBackdrop& Backdrop() const { return backdrop; }
     const CPictureSheet& PictureSheet() const { return pictureSheet; }
 
@@ -169,6 +171,7 @@ private:
     Vector3f bubbleOrigin; // set by the scene population
 
     CFloorAndLight floorAndLight;
+    CScenery scenery; // the plants; they draw their start values as the scene is constructed
 
     CBackdrop backdrop;         // the backdrop's colour modes and the two automatic colour phases
     CPictureSheet pictureSheet; // the picture backdrop's control net and wave
