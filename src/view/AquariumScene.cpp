@@ -6,6 +6,7 @@
 #include "platform/GLHeaders.h"
 #include "platform/SettingsPath.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -13,6 +14,18 @@ namespace {
 constexpr float kLightPosition[4] = {1000.0f, -1000.0f, 1000.0f, 1.0f};
 constexpr float kLookAtDepth = -500.0f; // the camera looks at (0, 0, kLookAtDepth)
 constexpr float kFloorDepth = -40.0f;   // the floor, water glow and rays stand this deep
+// The bubble source is floor vertex (columns / 2 - 5, row 10); the column is drawn from 15 units
+// below it, 10 behind it, and 10 (plants) or 20 (picture) to its right.
+constexpr int kBubbleSourceColumnOffset = 5;
+constexpr int kBubbleSourceRow = 10;
+constexpr float kBubbleDrop = 15.0f;
+
+// Bubbles drawn for a bubble setting: 200 minus it. The file is not validated, so a setting
+// outside 0..200 is taken at its limit rather than overflowing the subtraction.
+int BubblesShown(int bubbleSetting)
+{
+    return kBubbleCount - std::clamp(bubbleSetting, 0, kBubbleCount);
+}
 } // namespace
 
 CAquariumScene::CAquariumScene(ErrorReport report) : report(std::move(report)) {}
@@ -156,8 +169,25 @@ void CAquariumScene::PlaceScenery()
     scenery.PlaceScenery(floorAndLight, tankBounds);
 }
 
-// The bubble column's origin on the floor and its first bubbles; it arrives with the bubbles.
-void CAquariumScene::StartBubbleSystem() {}
+// The bubble column's origin near the back of the floor, then its first bubbles: 200 frames spread
+// the column out before the first frame shows it. Those frames move the bubbles exactly as drawing
+// them would, without filling the back buffer with squares that the first frame clears anyway.
+void CAquariumScene::StartBubbleSystem()
+{
+    if (floorAndLight.HasFloor()) {
+        const FloorVertex& v = floorAndLight.Vertex(floorAndLight.Columns() / 2 - kBubbleSourceColumnOffset,
+                                                    kBubbleSourceRow);
+        bubbleOrigin = {v.x, tankBounds.yBottom - v.height - 5.0f, v.z + tankBounds.zBack};
+    }
+    // Bubbles leave the water at the top of the tank, measured from where the column is drawn.
+    bubbleSystem.SetCeiling(tankBounds.yTop - (bubbleOrigin.y - kBubbleDrop));
+    if (!bubbleSystem.Init(kBubbleCount)) {
+        report("There is not enough memory for the bubbles; the aquarium runs without them.", "Bubbles");
+        return;
+    }
+    for (int i = 0; i < kBubbleCount; ++i)
+        bubbleSystem.Advance(BubblesShown(settings.bubbleSetting));
+}
 
 // The 27 plants that never move, compiled once into three display lists.
 void CAquariumScene::BuildSceneryLists()
@@ -174,8 +204,12 @@ void CAquariumScene::CreateRippleGrid() {}
 // The ten food drops; they arrive with feeding.
 void CAquariumScene::ResetFoodDrops() {}
 
-// The looping ambient recording; it arrives with the sound.
-void CAquariumScene::StartSound() {}
+// The looping recording of waves and bubbles. It returns without waiting for the audio device,
+// and the recording's temporary files are gone when it does.
+void CAquariumScene::StartSound()
+{
+    ambientSound.Start(GetTempDirectory(), settings.volume, report);
+}
 
 void CAquariumScene::SetUpFog()
 {
@@ -302,10 +336,11 @@ void CAquariumScene::DrawBubbles()
     glBindTexture(GL_TEXTURE_2D, bubbleTexture);
     glPushMatrix();
     if (settings.background == 0)
-        glTranslatef(bubbleOrigin.x + 10.0f, bubbleOrigin.y - 15.0f, bubbleOrigin.z - 10.0f);
+        glTranslatef(bubbleOrigin.x + 10.0f, bubbleOrigin.y - kBubbleDrop, bubbleOrigin.z - 10.0f);
     else if (settings.background == 1)
-        glTranslatef(bubbleOrigin.x + 20.0f, bubbleOrigin.y - 15.0f, bubbleOrigin.z - 10.0f);
-    // The bubble column rises here, 200 minus the bubble setting of them, once bubbles exist.
+        glTranslatef(bubbleOrigin.x + 20.0f, bubbleOrigin.y - kBubbleDrop, bubbleOrigin.z - 10.0f);
+    // The bubble system binds its own picture over the slot's name 0 and draws in the current colour.
+    bubbleSystem.Draw(BubblesShown(settings.bubbleSetting));
     glPopMatrix();
 }
 

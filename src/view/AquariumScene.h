@@ -15,7 +15,9 @@
 // frame relies on GL state left behind by earlier steps and by the previous frame.
 #pragma once
 
+#include "environment/AmbientSound.h"
 #include "environment/Backdrop.h"
+#include "environment/BubbleSystem.h"
 #include "environment/FloorAndLight.h"
 #include "environment/PictureSheet.h"
 #include "environment/Scenery.h"
@@ -90,6 +92,11 @@ public:
     CFishStore& Fish() { return fishStore; }
     const CFloorAndLight& FloorAndLight() const { return floorAndLight; }
     const CScenery& Scenery() const { return scenery; }
+    const CBubbleSystem& Bubbles() const { return bubbleSystem; }
+    const Vector3f& BubbleOrigin() const { return bubbleOrigin; }
+    // The settings dialog calls this while its volume slider moves (the "YINLIANG" attenuation).
+    void SetSoundVolume(int volume) { ambientSound.SetVolume(volume); }
+    const CAmbientSound& Sound() const { return ambientSound; }
     const CBackdrop& Backdrop() const { return backdrop; }
     const CPictureSheet& PictureSheet() const { return pictureSheet; }
 
@@ -172,6 +179,9 @@ private:
 
     CFloorAndLight floorAndLight;
     CScenery scenery; // the plants; they draw their start values as the scene is constructed
+    // Loads its own bubble picture; the bubble texture slot above stays 0.
+    CBubbleSystem bubbleSystem{[this](int id, const char* name) { return LoadPicture(id, name); }};
+    CAmbientSound ambientSound; // loops from the set-up until the scene ends
 
     CBackdrop backdrop;         // the backdrop's colour modes and the two automatic colour phases
     CPictureSheet pictureSheet; // the picture backdrop's control net and wave
