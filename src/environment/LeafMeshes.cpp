@@ -185,9 +185,9 @@ struct Facing
 // kPetalLeanTip at the tip, leaning faster toward the tip; the inner rings, stretched upward,
 // stand as tall, nearly upright leaves inside the low outer ones.
 
-constexpr float kPetalLength = 0.5f;   // along the midrib, table units
-constexpr float kPetalBroaden = 0.85f; // width against the picture's proportions
-constexpr float kPetalLeanBase = 40.0f * kPi / 180.0f; // radians
+constexpr float kPetalLength = 0.5f;                   // along the midrib, table units
+constexpr float kPetalBroaden = 0.85f;                 // width against the picture's proportions
+constexpr float kPetalLeanBase = 40.0f * kPi / 180.0f; // radians from upright
 constexpr float kPetalLeanTip = 70.0f * kPi / 180.0f;
 constexpr float kPetalCup = 0.3f; // rise of the edges, as a share of the half-width
 constexpr float kPetalTipT = 0.97f;
