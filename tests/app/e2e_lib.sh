@@ -17,16 +17,22 @@ trap e2e_cleanup EXIT
 fail() { echo "FAIL: $*"; e2e_failures=$((e2e_failures + 1)); }
 pass() { echo "ok: $*"; }
 
-# Starts Xvfb on a free display number at the given size and exports DISPLAY.
+# Starts Xvfb on a display number it picks itself (so parallel runs never collide) and exports
+# DISPLAY.
 e2e_start_display() {
     local size=$1 n
-    for n in $(seq 150 199); do
-        [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
-    done
-    Xvfb :$n -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    local numberFile=$e2e_home/display
+    : >"$numberFile"
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
     e2e_pids+=($!)
-    export DISPLAY=:$n
-    for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+    for _ in $(seq 1 100); do
+        n=$(cat "$numberFile")
+        if [ -n "$n" ]; then
+            export DISPLAY=:$n
+            xdpyinfo >/dev/null 2>&1 && return 0
+        fi
+        sleep 0.1
+    done
     echo "Xvfb did not start"; exit 1
 }
 
