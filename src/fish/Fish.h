@@ -13,17 +13,11 @@
 #pragma once
 
 #include "fish/SpeciesDescriptor.h"
+#include "platform/Vector3.h"
 
 #include <cstdint>
 
 class CVertexSink;
-
-struct Vector3
-{
-    float x = 0.0f;
-    float y = 0.0f;
-    float z = 0.0f;
-};
 
 // One phase-stepped oscillator of a pose chain.
 struct Oscillator

@@ -25,6 +25,7 @@
 #include "fish/VertexSink.h"
 #include "platform/ErrorReport.h"
 #include "platform/TempDirectory.h"
+#include "platform/Vector3.h"
 #include "ui/AquariumSettings.h"
 #include "ui/SettingsFile.h"
 #include "view/CursorMode.h"
@@ -34,13 +35,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-
-struct Vector3f
-{
-    float x = 0.0f;
-    float y = 0.0f;
-    float z = 0.0f;
-};
 
 class CAquariumScene
 {
@@ -93,7 +87,7 @@ public:
     const CFloorAndLight& FloorAndLight() const { return floorAndLight; }
     const CScenery& Scenery() const { return scenery; }
     const CBubbleSystem& Bubbles() const { return bubbleSystem; }
-    const Vector3f& BubbleOrigin() const { return bubbleOrigin; }
+    const Vector3& BubbleOrigin() const { return bubbleOrigin; }
     // The settings dialog calls this while its volume slider moves (the "YINLIANG" attenuation).
     void SetSoundVolume(int volume) { ambientSound.SetVolume(volume); }
     const CAmbientSound& Sound() const { return ambientSound; }
@@ -175,7 +169,7 @@ private:
     uint32_t bubbleTexture = 0;
     uint32_t rippleTexture = 0;
 
-    Vector3f bubbleOrigin; // set by the scene population
+    Vector3 bubbleOrigin; // set by the scene population
 
     CFloorAndLight floorAndLight;
     CScenery scenery; // the plants; they draw their start values as the scene is constructed

@@ -246,7 +246,7 @@ protected:
 
 TEST_F(SceneBubbles, TheColumnStartsAtTheBackOfTheFloorAlreadySpreadOut)
 {
-    const Vector3f& origin = scene.BubbleOrigin();
+    const Vector3& origin = scene.BubbleOrigin();
     EXPECT_FLOAT_EQ(origin.x, -5.0f);
     EXPECT_NEAR(origin.y, -25.4f, 2.0f);
     EXPECT_FLOAT_EQ(origin.z, -90.0f);
