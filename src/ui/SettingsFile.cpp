@@ -79,6 +79,15 @@ int32_t NumberOfText(std::string_view key, const std::string& text)
         return kFogWhenMissing;
     return CSettingsFile::TextToNumber(text);
 }
+// Moves i past leading blanks and an optional sign; true when the sign was '-'.
+bool SkipBlanksAndSign(std::string_view text, size_t& i)
+{
+    while (i < text.size() && IsLeadingBlank(text[i]))
+        ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        return text[i++] == '-';
+    return false;
+}
 } // namespace
 
 CSettingsFile::CSettingsFile(std::string path) : profile(std::move(path)) {}
@@ -89,11 +98,7 @@ CSettingsFile::CSettingsFile(std::string path) : profile(std::move(path)) {}
 int32_t CSettingsFile::TextToNumber(std::string_view text)
 {
     size_t i = 0;
-    while (i < text.size() && IsLeadingBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
+    const bool negative = SkipBlanksAndSign(text, i);
     // Digits past the 32-bit range only keep the magnitude beyond it: the result is clamped.
     constexpr int64_t kBeyondRange = int64_t{INT32_MAX} + 2;
     int64_t magnitude = 0;
@@ -109,11 +114,7 @@ int32_t CSettingsFile::TextToNumber(std::string_view text)
 float CSettingsFile::TextToPhase(std::string_view text)
 {
     size_t i = 0;
-    while (i < text.size() && IsLeadingBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
+    const bool negative = SkipBlanksAndSign(text, i);
 
     // Scan the longest decimal number and where its first significant digit stands, so that an
     // out-of-range number can be told apart as too large or too small.
