@@ -74,6 +74,10 @@ void CAquariumScene::SetGlobalGlState()
     glLightfv(GL_LIGHT1, GL_DIFFUSE, lightDiffuse);
     glLightfv(GL_LIGHT1, GL_POSITION, kLightPosition);
     glEnable(GL_LIGHT1); // GL_LIGHTING itself is switched on by each frame
+    // GL_LIGHT1 is the only light: without GL's default scene ambient of 0.2, the darkest light
+    // setting leaves lit surfaces black rather than a dim grey.
+    const float noSceneAmbient[4] = {0.0f, 0.0f, 0.0f, 1.0f};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, noSceneAmbient);
 
     glEnable(GL_COLOR_MATERIAL);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);

@@ -140,6 +140,27 @@ TEST_F(SceneFrame, LightAndFogFollowTheSettingsEveryFrame)
     EXPECT_FLOAT_EQ(density, 0.05f);
 }
 
+TEST_F(SceneFrame, DarkestLightLeavesLitSurfacesBlack)
+{
+    Initialise(320, 180);
+    AquariumSettings& settings = scene.Settings();
+    settings.backFixed = 1;
+    settings.backColour = 16777215; // a white backdrop, drawn under the frame's lighting
+    settings.fogSetting = 100;
+    scene.SetMouse(160, 90);
+    for (int light : {0, 100}) {
+        settings.lightSetting = light;
+        scene.RenderFrame();
+        scene.RenderFrame(); // the first frame still carries the set-up's fog density
+        const uint32_t top = context.PixelAt(160, 5) & 0xFFFFFF;
+        if (light == 0) {
+            EXPECT_EQ(top, 0xFFFFFFu);
+        } else {
+            EXPECT_EQ(top, 0u);
+        }
+    }
+}
+
 TEST_F(SceneFrame, ProjectionComesFromTheScreenNotTheDrawable)
 {
     Initialise(1920, 1080);
