@@ -20,6 +20,14 @@ echo "$geometry" | grep -q 'Geometry: 1920x1080' && pass "window covers 1920x108
 sleep 1
 kill -0 "$first" 2>/dev/null && pass "first copy runs after a second" || fail "first copy died"
 
+# Resources pass through a private folder that holds nothing once the tank runs.
+private=$(find "$e2e_home/tmp" -mindepth 1 -maxdepth 1 -type d -name 'kelpora-*')
+if [ -n "$private" ] && [ "$(stat -c %a "$private")" = 700 ] && [ -z "$(ls -A "$private")" ]; then
+    pass "private unpack folder is empty while running"
+else
+    fail "private unpack folder: '${private}' $(ls -lA "$e2e_home/tmp" 2>&1)"
+fi
+
 # A second copy: exit status 0 within two seconds, no second window, the first copy unharmed.
 e2e_start_program "$e2e_home/second.log"
 second=$e2e_app_pid
@@ -35,6 +43,7 @@ xdotool windowfocus --sync "$wid" 2>/dev/null
 xdotool key Escape
 e2e_wait_exit "$first" 5
 [ "$status" = 0 ] && pass "ESC ended the program with 0" || { fail "after ESC: $status"; cat "$e2e_home/first.log"; }
+[ -z "$(ls -A "$e2e_home/tmp")" ] && pass "nothing left in the temporary folder" || fail "left behind: $(ls -A "$e2e_home/tmp")"
 
 # A fresh start after the first copy ended is not mistaken for a second copy.
 e2e_start_program "$e2e_home/third.log"
