@@ -94,11 +94,13 @@ void CAquariumView::CreateContext()
 
 void CAquariumView::StartScene()
 {
-    if (scene.IsInitialised() || !context)
+    // A message box shown during set-up runs its own loop, in which timer ticks and paints call
+    // here again: they must not start a second set-up.
+    if (scene.IsInitialised() || starting || !context)
         return;
     if (!IsShownOnScreen() || !SetCurrent(*context))
         return; // not realised yet: the first paint or tick tries again
-    contextCurrent = true;
+    starting = true;
 
     const int displayIndex = wxDisplay::GetFromWindow(this);
     const wxRect screen = wxDisplay(displayIndex == wxNOT_FOUND ? 0u : unsigned(displayIndex)).GetGeometry();
@@ -110,6 +112,8 @@ void CAquariumView::StartScene()
 
     const wxSize client = GetClientSize();
     scene.Resize(client.x, client.y);
+    starting = false;
+    contextCurrent = true;
 }
 
 void CAquariumView::OnTimer(wxTimerEvent&)
