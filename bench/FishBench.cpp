@@ -1,14 +1,12 @@
-// FishBench.cpp -- what fifty fish cost: the whole frame offscreen, and the processor's share.
+// FishBench.cpp -- the processor's share of fifty fish.
 //
-// The first figure is a frame of the tank at 1920 x 1080 with fifty angelfish over the floor, in
-// front of the water glow and the light rays. The second moves, animates and generates the
-// vertices of fifty fish without rasterising them: the work the processor does per frame before
-// OpenGL sees a single vertex.
+// Moves, animates and generates the vertices of fifty fish without rasterising them: the work the
+// processor does per frame before OpenGL sees a single vertex. The whole frame with fifty fish is
+// one of the cases of SceneCostBench.cpp.
 #include "environment/FloorAndLight.h"
 #include "fish/FishStore.h"
 #include "fish/VertexSink.h"
 #include "platform/OffscreenContext.h"
-#include "view/AquariumScene.h"
 #include "view/TankBounds.h"
 
 #include <benchmark/benchmark.h>
@@ -25,24 +23,6 @@ public:
     void Translate(float, float, float) override {}
     float checksum = 0.0f;
 };
-
-void FrameWithFiftyAngelfish(benchmark::State& state)
-{
-    COffscreenContext context(1920, 1080);
-    if (!context.IsOK()) {
-        state.SkipWithError("no offscreen context");
-        return;
-    }
-    auto scene = std::make_unique<CAquariumScene>();
-    scene->Initialise(1920, 1080);
-    AquariumSettings& settings = scene->Settings();
-    settings.showTerra = settings.showWater = settings.showLight = 1;
-    settings.fishCount[kAngelfish] = 50;
-    scene->SetMouse(960, 540);
-    for (auto _ : state)
-        scene->Tick();
-}
-BENCHMARK(FrameWithFiftyAngelfish)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
 
 void FiftyFishWithoutRasterising(benchmark::State& state)
 {

@@ -20,6 +20,7 @@ constexpr SceneElements kCases[] = {
     {"empty tank", 0, 0, 0, 0, 200},   {"water glow", 1, 0, 0, 0, 200},
     {"light rays", 0, 1, 0, 0, 200},   {"floor and plants", 0, 0, 1, 0, 200},
     {"200 bubbles", 0, 0, 0, 0, 0},    {"50 angelfish", 0, 0, 0, 50, 200},
+    {"50 angelfish over the floor, glow and rays", 1, 1, 1, 50, 200},
     {"everything", 1, 1, 1, 50, 0},
 };
 
@@ -47,5 +48,5 @@ void FrameCostByElement(benchmark::State& state)
     for (auto _ : state)
         scene->Tick();
 }
-BENCHMARK(FrameCostByElement)->DenseRange(0, 6)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
+BENCHMARK(FrameCostByElement)->DenseRange(0, 7)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
 } // namespace
