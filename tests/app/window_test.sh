@@ -5,11 +5,11 @@ e2e_program=$1
 . "$(dirname "$0")/e2e_lib.sh"
 
 e2e_start_display 1920x1080
-e2e_start_program "$e2e_home/first.log"
+e2e_start_program_reaching_x "$e2e_home/first.log" 1920x1080
 first=$e2e_app_pid
 
 started=$(date +%s%N)
-wid=$(e2e_wait_window 20) || { cat "$e2e_home/first.log"; fail "no window appeared"; e2e_finish; }
+wid=$(e2e_wait_window 20) || { cat "$e2e_home/first.log"; e2e_diagnose; fail "no window appeared"; e2e_finish; }
 echo "window after $(( ($(date +%s%N) - started) / 1000000 )) ms"
 
 geometry=$(xdotool getwindowgeometry "$wid")
