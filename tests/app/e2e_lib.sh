@@ -54,9 +54,13 @@ e2e_diagnose() {
 }
 
 # Starts the program in the private home; its pid is in $e2e_app_pid, its output in $1.
+# With e2e_without_home set, the program runs with no HOME at all.
+e2e_without_home=
 e2e_start_program() {
     local log=$1
-    HOME=$e2e_home XDG_CONFIG_HOME=$e2e_home/config TMPDIR=$e2e_home/tmp XDG_RUNTIME_DIR=$e2e_home/run \
+    local home=(HOME="$e2e_home")
+    [ -n "$e2e_without_home" ] && home=(-u HOME)
+    env "${home[@]}" XDG_CONFIG_HOME=$e2e_home/config TMPDIR=$e2e_home/tmp XDG_RUNTIME_DIR=$e2e_home/run \
         SDL_AUDIODRIVER=dummy "$e2e_program" >"$log" 2>&1 &
     e2e_app_pid=$!
     e2e_pids+=($e2e_app_pid)
@@ -64,7 +68,9 @@ e2e_start_program() {
 
 # Starts the program like e2e_start_program, but when it cannot even reach the X server (GTK
 # fails to initialise, which is the test machine's trouble, not the program's), shows why and
-# tries once more on a fresh server of the same size.
+# tries once more on a fresh server of the same size, without HOME this time (the settings are
+# still found through XDG_CONFIG_HOME), as a program that starts with no home at all always got
+# through where others did not.
 e2e_start_program_reaching_x() {
     local log=$1 size=$2
     e2e_start_program "$log"
@@ -76,6 +82,7 @@ e2e_start_program_reaching_x() {
         echo "the program could not reach the X server; once more on a fresh one:"
         cat "$log"; e2e_diagnose
         e2e_start_display "$size"
+        e2e_without_home=1
         e2e_start_program "$log"
     fi
 }
