@@ -18,7 +18,7 @@ for _ in $(seq 1 100); do
     [ -n "$box" ] && break
     sleep 0.1
 done
-[ -n "$box" ] && pass "the problem is shown in a box" || fail "no message box"
+[ -n "$box" ] && pass "the problem is shown in a box" || { cat "$e2e_home/log"; e2e_diagnose; fail "no message box"; }
 sleep 1 # ticks fall due while the box is up
 boxes=$(xdotool search --onlyvisible --name '^Settings$' 2>/dev/null | wc -l)
 [ "$boxes" = 1 ] && pass "one box, no second set-up" || fail "$boxes boxes"

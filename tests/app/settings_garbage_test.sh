@@ -17,7 +17,7 @@ settings=$e2e_home/config/kelpora/KelporaSet.ini
 cp "$settings" "$e2e_home/settings.before"
 
 e2e_start_display 1280x800
-e2e_start_program_reaching_x "$e2e_home/garbage.log" 1280x800
+e2e_start_program "$e2e_home/garbage.log"
 app=$e2e_app_pid
 wid=$(e2e_wait_window 20) || { cat "$e2e_home/garbage.log"; e2e_diagnose; fail "no window appeared"; e2e_finish; }
 pass "the window appeared"

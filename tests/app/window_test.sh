@@ -5,7 +5,7 @@ e2e_program=$1
 . "$(dirname "$0")/e2e_lib.sh"
 
 e2e_start_display 1920x1080
-e2e_start_program_reaching_x "$e2e_home/first.log" 1920x1080
+e2e_start_program "$e2e_home/first.log"
 first=$e2e_app_pid
 
 started=$(date +%s%N)
