@@ -144,6 +144,11 @@ void CFish::RunFollower(float* out, int n)
                 out[i] = heading + direction * static_cast<float>(i) * d;
                 columnAngles[i] = static_cast<int>(out[i]);
             }
+        } else {
+            // Head already on the target (as after a bounce) but not yet confirmed by a head
+            // step: the columns keep their headings rather than the zeroed array's heading 0.
+            for (int i = 0; i < n; ++i)
+                out[i] = static_cast<float>(columnAngles[i]);
         }
         if (f.rule == ColumnRule::Rigid) {
             for (int i = 0; i < n; ++i) {

@@ -85,6 +85,15 @@ TEST(HeadingFollower, BounceSnapsHeadAndColumnsToTheTarget)
         EXPECT_FLOAT_EQ(columns[i], 190.0f);
         EXPECT_EQ(fish.columnAngles[i], 190);
     }
+
+    // Off the wall the next calls, before the head step confirms arrival, keep the body at the
+    // target instead of flicking it to heading 0.
+    fish.wallHit = 0;
+    for (int call = 0; call < 3; ++call) {
+        columns = Animate(fish, pose);
+        for (int i = 0; i < fish.Species().columns; ++i)
+            EXPECT_FLOAT_EQ(columns[i], 190.0f) << "call " << call << " column " << i;
+    }
 }
 
 TEST(HeadingFollower, ColumnsSettleAtTheTargetTruncatedTowardZero)
