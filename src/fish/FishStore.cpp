@@ -46,7 +46,7 @@ void AddFish(int32_t (&counts)[kSpeciesTotal], int species)
 {
     if (species < 0 || species >= kSpeciesTotal)
         return;
-    int total = 0;
+    int64_t total = 0; // counts read from the settings file may be any 32-bit value
     for (int32_t count : counts)
         total += count;
     if (total >= kMaxFishInTank)
@@ -60,9 +60,7 @@ void DeleteFish(int32_t (&counts)[kSpeciesTotal], int species)
 {
     if (species < 0 || species >= kSpeciesTotal)
         return;
-    counts[species] -= 1;
-    if (counts[species] < 0)
-        counts[species] = 0;
+    counts[species] = counts[species] > 0 ? counts[species] - 1 : 0;
 }
 
 void RandomizeCounts(int32_t (&counts)[kSpeciesTotal])

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <memory>
 
 namespace {
@@ -121,6 +122,14 @@ TEST(LiveCounts, AddDeleteRandomizeAndClear)
     ClearCounts(counts);
     for (int32_t count : counts)
         EXPECT_EQ(count, 0);
+
+    // The settings file may hold any negative count: a delete gives 0 and the total stays below 50.
+    counts[0] = INT32_MIN;
+    counts[1] = -1;
+    AddFish(counts, 2);
+    EXPECT_EQ(counts[2], 1);
+    DeleteFish(counts, 0);
+    EXPECT_EQ(counts[0], 0);
 }
 
 // Fifty fish spread over every species swim a long time: nothing becomes NaN, no fish strays far
