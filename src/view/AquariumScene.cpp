@@ -312,8 +312,9 @@ void CAquariumScene::DrawHelpOverlay() {}
 
 void CAquariumScene::ApplyLight()
 {
-    // Light setting 0 is full light, 100 none at all.
-    const float intensity = static_cast<float>(100 - settings.lightSetting) * 0.01f;
+    // Light setting 0 is full light, 100 none at all. The file is not validated: the subtraction
+    // is done in 64 bits so that no setting overflows it.
+    const float intensity = static_cast<float>(int64_t{100} - settings.lightSetting) * 0.01f;
     for (int c = 0; c < 3; ++c) {
         lightAmbient[c] = intensity;
         lightDiffuse[c] = intensity;
@@ -350,8 +351,8 @@ void CAquariumScene::DrawBubbles()
 
 void CAquariumScene::ApplyFog()
 {
-    // Fog setting 100 is no fog, 0 the densest.
-    glFogf(GL_FOG_DENSITY, static_cast<float>(100 - settings.fogSetting) * 0.0005f);
+    // Fog setting 100 is no fog, 0 the densest; in 64 bits, as the light, for any setting.
+    glFogf(GL_FOG_DENSITY, static_cast<float>(int64_t{100} - settings.fogSetting) * 0.0005f);
     glEnable(GL_FOG);
 }
 

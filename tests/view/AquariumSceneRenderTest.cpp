@@ -138,6 +138,15 @@ TEST_F(SceneFrame, LightAndFogFollowTheSettingsEveryFrame)
     EXPECT_FLOAT_EQ(LightColour(GL_DIFFUSE)[1], 1.0f);
     glGetFloatv(GL_FOG_DENSITY, &density);
     EXPECT_FLOAT_EQ(density, 0.05f);
+
+    // A hand-edited file may hold any number; the lowest still gives 100 minus it, not a wrapped
+    // negative (a light below black, a fog density GL refuses).
+    scene.Settings().lightSetting = INT32_MIN;
+    scene.Settings().fogSetting = INT32_MIN;
+    scene.RenderFrame();
+    EXPECT_NEAR(LightColour(GL_DIFFUSE)[0], 21474837.0f, 4.0f);
+    glGetFloatv(GL_FOG_DENSITY, &density);
+    EXPECT_NEAR(density, 1073741.9f, 1.0f);
 }
 
 TEST_F(SceneFrame, DarkestLightLeavesLitSurfacesBlack)
