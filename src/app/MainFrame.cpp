@@ -31,6 +31,11 @@ void CMainFrame::ShowCoveringScreen()
     view->StartScene();
 }
 
+bool CMainFrame::IsSettingUp() const
+{
+    return view != nullptr && view->IsStarting();
+}
+
 // Runs for every key pressed in the frame or the view, before the view sees it. Dialogs are
 // windows of their own, so ESC there closes the dialog, not the program.
 void CMainFrame::OnCharHook(wxKeyEvent& event)

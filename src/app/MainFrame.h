@@ -21,6 +21,8 @@ public:
     void ShowCoveringScreen();
 
     CAquariumView* View() const { return view; }
+    // True while the view's scene is being set up (a message box may be showing from inside it).
+    bool IsSettingUp() const;
 
 private:
     void OnCharHook(wxKeyEvent& event);

@@ -8,7 +8,8 @@ bool LoadPackedPicture(const std::string& temp, int id, const std::string& baseN
                        uint32_t& name, const ErrorReport& report, const CResourceTable& table)
 {
     const bool unpacked = UnpackResource(id, temp, baseName, report, table);
-    const std::string path = DecodedFilePath(temp, baseName);
+    // Without a private folder the decoded name would be a file of the current folder: load nothing.
+    const std::string path = temp.empty() ? std::string() : DecodedFilePath(temp, baseName);
     // The loader runs even when unpacking failed: it generates the name, which must exist anyway.
     const bool loaded =
         loader == TextureLoaderKind::Mipmapped ? LoadMipmappedTexture(path, name) : LoadTexture(path, name);

@@ -12,10 +12,12 @@
 namespace {
 constexpr size_t kDecodeChunk = 64 * 1024; // bytes decoded per read
 
-// Creates or truncates a file for writing, refusing to go through a symbolic link.
+// Creates a fresh file for writing. Whatever had the name before (a leftover of ours, or a link)
+// is unlinked first, and O_EXCL then refuses anything that appears in between.
 int CreatePrivateFile(const std::string& path)
 {
-    return open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+    unlink(path.c_str());
+    return open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
 }
 
 int OpenForReading(const std::string& path)
@@ -67,8 +69,8 @@ bool UnpackResource(int id, const std::string& temp, const std::string& baseName
                     const CResourceTable& table)
 {
     const PackedResource* resource = table.Find(kPackedResourceType, id);
-    if (resource == nullptr)
-        return false;
+    if (resource == nullptr || temp.empty())
+        return false; // no private folder: unpacking anywhere else could overwrite a user's file
 
     const std::string packedPath = PackedCopyPath(temp, baseName);
     const int fd = CreatePrivateFile(packedPath);
@@ -138,6 +140,8 @@ bool DecodePackedFile(const std::string& temp, const std::string& baseName, cons
 
 void DeleteUnpackedFiles(const std::string& temp, const std::string& baseName)
 {
+    if (temp.empty())
+        return; // nothing was unpacked, and the names without a folder are the user's files
     // unlink removes a link itself, never what it points to.
     unlink(PackedCopyPath(temp, baseName).c_str());
     unlink(DecodedFilePath(temp, baseName).c_str());

@@ -8,9 +8,10 @@
 //     ...load or play the decoded file...
 //     DeleteUnpackedFiles(T, B)     removes both again
 //
-// Files are created with mode 0600, truncated when they exist, and never opened through a
-// symbolic link: a link planted under one of these names makes the step fail instead of writing
-// or reading wherever it points. Failures to open or write are reported once through the
+// Files are created afresh with mode 0600 (O_EXCL, after unlinking whatever had the name) and
+// never opened through a symbolic link: a link planted under one of these names is removed, never
+// written or read through. An empty T means there is no private folder: nothing is unpacked and
+// nothing deleted, so the current folder's files are never touched. Failures to open or write are reported once through the
 // ErrorReport and abandon that one resource; nothing here ends the process.
 #pragma once
 
@@ -25,7 +26,7 @@ std::string PackedCopyPath(const std::string& temp, const std::string& baseName)
 std::string DecodedFilePath(const std::string& temp, const std::string& baseName);
 
 // Writes the packed copy of resource `id` (type "RCAD") and decodes it. False, with nothing written
-// and nothing reported, when the table has no such resource; false after a report when a file
+// and nothing reported, when the table has no such resource or `temp` is empty; false after a report when a file
 // could not be written or decoded.
 bool UnpackResource(int id, const std::string& temp, const std::string& baseName, const ErrorReport& report,
                     const CResourceTable& table = CResourceTable::Linked());
@@ -34,7 +35,8 @@ bool UnpackResource(int id, const std::string& temp, const std::string& baseName
 // either file cannot be opened or a read or write fails.
 bool DecodePackedFile(const std::string& temp, const std::string& baseName, const ErrorReport& report);
 
-// Removes the packed copy and the decoded file; a file that is not there is no error.
+// Removes the packed copy and the decoded file; a file that is not there is no error. Does nothing
+// when `temp` is empty.
 void DeleteUnpackedFiles(const std::string& temp, const std::string& baseName);
 
 // The whole content of a regular file, opened without following a link. False when the file is

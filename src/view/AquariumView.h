@@ -26,6 +26,7 @@ public:
     void StartScene();
 
     CAquariumScene& Scene() { return scene; }
+    bool IsStarting() const { return starting; }
 
 private:
     CAquariumView(wxWindow* parent, const wxGLAttributes& pixelFormat);

@@ -1,12 +1,15 @@
 // Tests of the private unpack folder: who may enter it, and that nothing stays behind.
 #include "platform/TempDirectory.h"
 
+#include "platform/ScratchFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -36,7 +39,7 @@ TEST(TempDirectory, IsPrivateAndRemovedWithEverythingInIt)
         folder = temp.Path();
         ASSERT_FALSE(folder.empty());
         EXPECT_EQ(folder.back(), '/');
-        EXPECT_EQ(folder.rfind(SystemTempDirectory(), 0), 0u) << folder;
+        EXPECT_EQ(folder.rfind(CTempDirectory::CandidateTempFolders().front(), 0), 0u) << folder;
 
         struct stat info;
         ASSERT_EQ(stat(folder.c_str(), &info), 0);
@@ -61,20 +64,64 @@ TEST(TempDirectory, TwoOwnersGetTwoFolders)
     EXPECT_NE(first.Path(), second.Path());
 }
 
-TEST(TempDirectory, UnusableTempFolderIsReportedAndLeavesTheCurrentFolder)
+TEST(TempDirectory, AnUnusableTmpdirFallsBackToTheNextFolder)
 {
-    const char* saved = std::getenv("TMPDIR");
-    const std::string restore = saved ? saved : "";
-    setenv("TMPDIR", "/proc/self", 1); // a folder nobody can create entries in
+    CBorrowedVariable tmpdir("TMPDIR", "/proc/self"); // a folder nobody can create entries in
+    CBorrowedVariable runtime("XDG_RUNTIME_DIR", "/run/user/none");
+    const std::vector<std::string> expected = {"/proc/self/", "/tmp/", "/var/tmp/", "/run/user/none/"};
+    EXPECT_EQ(CTempDirectory::CandidateTempFolders(), expected);
+
+    CollectedReports reports;
+    CTempDirectory temp(reports.Reporter());
+    EXPECT_EQ(temp.Path().rfind("/tmp/kelpora-", 0), 0u) << temp.Path();
+    EXPECT_TRUE(reports.texts.empty());
+}
+
+TEST(TempDirectory, NoUsableFolderIsReportedOnceAndGivesNoPath)
+{
+    CScratchFolder scratch;
     CollectedReports reports;
     {
-        CTempDirectory temp(reports.Reporter());
+        CTempDirectory temp(reports.Reporter(), {"/proc/self/", scratch.path + "/missing/", "relative/", ""});
         EXPECT_EQ(temp.Path(), "");
     }
-    if (saved)
-        setenv("TMPDIR", restore.c_str(), 1);
-    else
-        unsetenv("TMPDIR");
     ASSERT_EQ(reports.texts.size(), 1u);
     EXPECT_EQ(reports.texts[0], "ERROR|Error Find TempPath.");
+    EXPECT_TRUE(FolderEntries(scratch.path).empty());
+}
+
+// A copy that was killed leaves its folder; the next one removes it, but never a folder of a
+// running process, of another user, or anything that is not one of ours.
+TEST(TempDirectory, FoldersOfEndedProcessesAreSweptAtStart)
+{
+    CScratchFolder scratch;
+    const pid_t ended = fork();
+    if (ended == 0)
+        _exit(0);
+    ASSERT_GT(ended, 0);
+    ASSERT_EQ(waitpid(ended, nullptr, 0), ended);
+
+    const std::string uid = std::to_string(getuid());
+    const std::string parent = scratch.path + "/";
+    const std::string abandoned = parent + "kelpora-" + uid + "-" + std::to_string(ended) + "-aaaaaa";
+    const std::string running = parent + "kelpora-" + uid + "-" + std::to_string(getpid()) + "-bbbbbb";
+    const std::string otherUser =
+        parent + "kelpora-" + std::to_string(getuid() + 1) + "-" + std::to_string(ended) + "-c";
+    const std::string unnamed = parent + "kelpora-" + uid + "-notapid-dddddd";
+    for (const std::string& folder : {abandoned, running, otherUser, unnamed}) {
+        ASSERT_EQ(mkdir(folder.c_str(), 0700), 0) << folder;
+        WriteWholeFile(folder + "/fish0.bmp", "left");
+    }
+    // A link under an abandoned name is left alone, never followed into its target.
+    const std::string linked = parent + "kelpora-" + uid + "-" + std::to_string(ended) + "-eeeeee";
+    ASSERT_EQ(symlink(running.c_str(), linked.c_str()), 0);
+
+    CollectedReports reports;
+    CTempDirectory temp(reports.Reporter(), {parent});
+    ASSERT_EQ(temp.Path().rfind(parent, 0), 0u);
+    EXPECT_FALSE(Exists(abandoned));
+    EXPECT_TRUE(Exists(running + "/fish0.bmp"));
+    EXPECT_TRUE(Exists(otherUser + "/fish0.bmp"));
+    EXPECT_TRUE(Exists(unnamed + "/fish0.bmp"));
+    EXPECT_EQ(temp.Path().find("-" + std::to_string(getpid()) + "-"), parent.size() + 8 + uid.size());
 }

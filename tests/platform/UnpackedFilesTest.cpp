@@ -117,25 +117,50 @@ TEST_F(UnpackedFiles, PlantedLinksAreNeverFollowed)
 {
     const std::string victim = T() + "victim";
     std::ofstream(victim) << "precious";
-    ASSERT_EQ(symlink(victim.c_str(), (T() + "fish3.ad").c_str()), 0);
-    EXPECT_FALSE(UnpackResource(10003, T(), "fish3", Reporter(), table));
-    EXPECT_EQ(reports.size(), 1u);
-    EXPECT_FALSE(Exists(T() + "fish3.bmp"));
+    const auto plantLinks = [&] {
+        ASSERT_EQ(symlink(victim.c_str(), (T() + "fish3.ad").c_str()), 0);
+        ASSERT_EQ(symlink(victim.c_str(), (T() + "fish3.bmp").c_str()), 0);
+    };
 
-    DeleteUnpackedFiles(T(), "fish3"); // removes the link, not what it points to
-    EXPECT_FALSE(Exists(T() + "fish3.ad"));
+    // Unpacking replaces a link with a fresh file of its own.
+    plantLinks();
+    ASSERT_TRUE(UnpackResource(10003, T(), "fish3", Reporter(), table));
+    struct stat info;
+    ASSERT_EQ(lstat((T() + "fish3.bmp").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISREG(info.st_mode));
+    EXPECT_EQ(FileBytes(T() + "fish3.bmp"), plain);
+    DeleteUnpackedFiles(T(), "fish3");
 
-    ASSERT_EQ(symlink(victim.c_str(), (T() + "fish3.bmp").c_str()), 0);
-    reports.clear();
-    EXPECT_FALSE(UnpackResource(10003, T(), "fish3", Reporter(), table));
-    EXPECT_EQ(reports.size(), 1u);
-
+    // Reading and deleting never go through one either.
+    plantLinks();
     std::vector<uint8_t> read;
     EXPECT_FALSE(ReadPrivateFile(T() + "fish3.bmp", read));
     EXPECT_TRUE(read.empty());
     DeleteUnpackedFiles(T(), "fish3");
+    EXPECT_FALSE(Exists(T() + "fish3.ad"));
+    EXPECT_FALSE(Exists(T() + "fish3.bmp"));
 
+    EXPECT_TRUE(reports.empty());
     EXPECT_EQ(FileBytes(victim), std::vector<uint8_t>({'p', 'r', 'e', 'c', 'i', 'o', 'u', 's'}));
+}
+
+// Without a private folder the names would fall in the current folder, which holds the user's own
+// files: nothing may be written, read or deleted there.
+TEST_F(UnpackedFiles, WithoutAPrivateFolderTheCurrentFolderIsNeverTouched)
+{
+    char here[4096];
+    ASSERT_NE(getcwd(here, sizeof here), nullptr);
+    ASSERT_EQ(chdir(T().c_str()), 0);
+    std::ofstream("fish3.bmp") << "the user's";
+    std::ofstream("fish3.ad") << "the user's";
+
+    EXPECT_FALSE(UnpackResource(10003, "", "fish3", Reporter(), table));
+    DeleteUnpackedFiles("", "fish3");
+    const std::vector<uint8_t> users = {'t', 'h', 'e', ' ', 'u', 's', 'e', 'r', '\'', 's'};
+    EXPECT_EQ(FileBytes("fish3.bmp"), users);
+    EXPECT_EQ(FileBytes("fish3.ad"), users);
+    EXPECT_TRUE(reports.empty());
+    ASSERT_EQ(chdir(here), 0);
 }
 
 TEST_F(UnpackedFiles, PrivateFilesAreReadWholeAndOnlyWhenRegular)
