@@ -51,6 +51,15 @@ void CFish::Initialise(int id)
     for (int c = 0; c < s.chainCount; ++c) {
         const ChainSpec& chain = s.chains[c];
         oscillators[c] = Oscillator{0.0f, 0, chain.waveNumber, chain.amplitude, chain.step};
+        chainPeriods[c] = chain.period;
+        if (chain.kind == ChainKind::Sway)
+            swayStart = chain.swayStartDrawn ? Rand15() % chain.redraw.swayStartSpan + chain.redraw.swayStartBase
+                                             : chain.swayStart;
+        if (chain.kind == ChainKind::Drift) {
+            driftValue = 0.0f;
+            driftStep = chain.drift.step;
+            driftLimit = chain.drift.limit;
+        }
     }
 }
 
@@ -85,6 +94,10 @@ void CFish::Draw(CVertexSink& sink)
     PoseArrays pose;
     Animate(pose);
 
+    // A species drawn squatter than its mesh scales the caller's matrix, which the caller pops.
+    const float* scale = species->modelScale;
+    if (scale[0] != 1.0f || scale[1] != 1.0f || scale[2] != 1.0f)
+        glScalef(scale[0], scale[1], scale[2]);
     glPushMatrix();
     glRotatef(-90.0f, 1.0f, 0.0f, 0.0f); // model z becomes the tank's up, model y its -z
     EasePitch();

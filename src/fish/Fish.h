@@ -26,10 +26,11 @@ struct Oscillator
     int counter = 0;         // calls since the last phase step
     float waveNumber = 0.0f; // radians per element
     float amplitude = 0.0f;
-    float step = 0.0f;       // radians per phase step
+    float step = 0.0f; // radians per phase step
 };
 
-// The pose arrays of one draw call, filled by the chains in the species' order.
+// The pose arrays of one draw call: array c is filled by the species' chain c; arrays that no
+// chain fills are 0, so a part may read one to follow the body columns alone.
 struct PoseArrays
 {
     float values[kMaxChains][kMaxPoseLength];
@@ -48,7 +49,8 @@ public:
     void Spawn(float xMin, float xMax, float yTopArg, float yBottomArg, float zArg1, float zArg2);
 
     // The per-frame routine: pose, orientation, wander, mesh, move, head point. The caller has
-    // translated to `position`; the matrix is left as found.
+    // translated to `position` and pops its matrix afterwards; the matrix is left as found except
+    // for the species' model scale, which is applied to it outside the routine's own push.
     void Draw(CVertexSink& sink);
 
     // Steering.
@@ -72,8 +74,8 @@ public:
 
     // The record; public so that feeding, touching, tests and the population reach it directly.
     float size = 1.0f;
-    float speed = 0.0f;        // tank units per frame along the heading
-    float targetPitch = 0.0f;  // kept within -45..45
+    float speed = 0.0f;         // tank units per frame along the heading
+    float targetPitch = 0.0f;   // kept within -45..45
     float targetHeading = 0.0f; // kept within -360..360
     float pitch = 0.0f;
     float heading = 0.0f;
@@ -89,17 +91,22 @@ public:
     float partMatrix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
     // Animation block.
-    Oscillator oscillators[kMaxChains];
+    Oscillator oscillators[kMaxChains]; // one per chain, by chain index; unused by the other kinds
+    int chainPeriods[kMaxChains] = {};  // calls per phase step; chains with a WrapRedraw draw new ones
+    int swayStart = 0;                  // the sway chain's first swaying column m
+    float driftValue = 0.0f;            // the drift chain's value, within -driftLimit..driftLimit
+    float driftStep = 0.0f;
+    float driftLimit = 0.0f;
     float lastTarget = 0.0f;
     int turnCounter = 0;
     bool headArrived = false;
     bool bodyArrived = false;
-    int columnAngles[kMaxPoseLength] = {};
+    int columnAngles[kMaxColumns] = {};
     bool mouthClosed = true;
     int mouthTimer = 0;
     int mouthLimit = 0;
     bool chatter = false; // a chattering mouth toggles at every limit; nothing sets it yet
-    int turnStyle = 0; // style flags of species whose wander draws them instead of a gait
+    int turnStyle = 0;    // style flags of species whose wander draws them instead of a gait
     int swayStyle = 0;
 
 private:
@@ -111,7 +118,9 @@ private:
     void EasePitch();
 
     void RunFollower(float* out, int n);
-    void RunWaveChain(const ChainSpec& chain, Oscillator& oscillator, float* out);
+    void RunWaveChain(const ChainSpec& chain, int c, float* out);
+    void RedrawOnWrap(const ChainSpec& chain, int c);
+    void RunDrift(const ChainSpec& chain, float* out);
     void RunGape(const ChainSpec& chain, float* out);
     void AdvanceMouthTimer(const ChainSpec& chain);
 

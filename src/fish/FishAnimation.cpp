@@ -4,6 +4,7 @@
 #include "fish/SpeciesCatalogue.h"
 #include "platform/Random.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -13,15 +14,19 @@ int sharedMouthTimers[kSpeciesTotal] = {};
 constexpr float kTwoPi = 6.283185f;
 constexpr float kPi = 3.1415925f;
 
-// One phase step every `period` calls; the step happens before the array is filled.
-void StepOscillator(Oscillator& oscillator, int period)
+// One phase step every `period` calls; the step happens before the array is filled. Returns
+// whether the phase wrapped to 0 in this call.
+bool StepOscillator(Oscillator& oscillator, int period)
 {
     if (oscillator.counter++ > period - 2) {
         oscillator.phase += oscillator.step;
         oscillator.counter = 0;
     }
-    if (oscillator.phase > kTwoPi)
+    if (oscillator.phase > kTwoPi) {
         oscillator.phase = 0.0f;
+        return true;
+    }
+    return false;
 }
 
 // Moves `value` toward `target` by `step`, never past it.
@@ -42,13 +47,12 @@ float StepToward(float value, float target, float step)
 
 void CFish::Animate(PoseArrays& pose)
 {
+    std::fill(&pose.values[0][0], &pose.values[0][0] + kMaxChains * kMaxPoseLength, 0.0f);
     for (int c = 0; c < kMaxChains; ++c)
         pose.pointers[c] = pose.values[c];
     for (int c = 0; c < species->chainCount; ++c) {
         const ChainSpec& chain = species->chains[c];
         float* out = pose.values[c];
-        for (int i = 0; i < kMaxPoseLength; ++i)
-            out[i] = 0.0f;
         switch (chain.kind) {
         case ChainKind::Follower:
             RunFollower(out, chain.n);
@@ -57,22 +61,29 @@ void CFish::Animate(PoseArrays& pose)
         case ChainKind::GapeB:
             RunGape(chain, out);
             break;
+        case ChainKind::Drift:
+            RunDrift(chain, out);
+            break;
         case ChainKind::Zero:
             break;
         default:
-            RunWaveChain(chain, oscillators[c], out);
+            RunWaveChain(chain, c, out);
             break;
         }
     }
 }
 
-void CFish::RunWaveChain(const ChainSpec& chain, Oscillator& oscillator, float* out)
+void CFish::RunWaveChain(const ChainSpec& chain, int c, float* out)
 {
-    StepOscillator(oscillator, chain.period);
+    Oscillator& oscillator = oscillators[c];
+    if (StepOscillator(oscillator, chainPeriods[c]))
+        RedrawOnWrap(chain, c);
     const float scale = chain.timesSize ? size : 1.0f;
     const float k = oscillator.waveNumber;
     const float phase = oscillator.phase;
-    for (int i = 0; i < chain.n; ++i) {
+    const int n = chain.n;
+    const int m = swayStart;
+    for (int i = 0; i < n; ++i) {
         const float wave = std::sin(static_cast<float>(i) * k + phase);
         float value = 0.0f;
         switch (chain.kind) {
@@ -83,11 +94,19 @@ void CFish::RunWaveChain(const ChainSpec& chain, Oscillator& oscillator, float* 
             value = static_cast<float>(i) * chain.amplitude * wave;
             break;
         case ChainKind::ReversedRamp:
-            value = static_cast<float>(chain.n - i) * chain.amplitude * wave;
+            value = static_cast<float>(n - i) * chain.amplitude * wave;
             break;
-        case ChainKind::Sway:
-            value = i < chain.swayStart ? 0.0f : static_cast<float>(i - chain.swayStart) * chain.amplitude * wave;
+        case ChainKind::Sway: {
+            if (i < m)
+                break;
+            // The styled form either grows toward the tail or, from column m + 1 on, swings the
+            // tail against the middle of the body.
+            const int factor = chain.swayForm == SwayForm::FromStart ? i - m
+                               : swayStyle == 1                      ? i - m + 1
+                                                                     : n - m - i + 1;
+            value = static_cast<float>(factor) * chain.amplitude * wave;
             break;
+        }
         case ChainKind::Uniform:
             value = std::sin(k + phase) * oscillator.amplitude;
             break;
@@ -96,6 +115,39 @@ void CFish::RunWaveChain(const ChainSpec& chain, Oscillator& oscillator, float* 
         }
         out[i] = value * scale;
     }
+    for (int i = n - chain.zeroLast; i < n; ++i)
+        out[i] = 0.0f;
+    for (int i = chain.holdFirst; i <= chain.holdLast; ++i)
+        out[i] = out[chain.holdSource];
+}
+
+// A chain with a random rhythm draws its next period and step, and a sway its next first
+// column, each time its phase comes round to 0.
+void CFish::RedrawOnWrap(const ChainSpec& chain, int c)
+{
+    const WrapRedraw& redraw = chain.redraw;
+    if (redraw.periodSpan == 0)
+        return;
+    chainPeriods[c] = Rand15() % redraw.periodSpan + redraw.periodBase;
+    oscillators[c].step = kPi / static_cast<float>(Rand15() % redraw.stepSpan + redraw.stepBase);
+    if (redraw.swayStartSpan != 0)
+        swayStart = Rand15() % redraw.swayStartSpan + redraw.swayStartBase;
+}
+
+void CFish::RunDrift(const ChainSpec& chain, float* out)
+{
+    const DriftRule& rule = chain.drift;
+    driftValue += targetPitch > 0.0f ? driftStep : -driftStep;
+    const float kick = rule.kick * driftStep;
+    if (Rand15() % rule.odds == 0)
+        driftValue += kick;
+    if (Rand15() % rule.odds == 0)
+        driftValue -= kick;
+    if (driftValue > driftLimit)
+        driftValue = driftLimit;
+    if (driftValue < -driftLimit)
+        driftValue = -driftLimit;
+    out[0] = driftValue;
 }
 
 void CFish::RunFollower(float* out, int n)
@@ -299,8 +351,19 @@ void CFish::SetGait(float cruiseSpeed, bool closed)
 {
     mouthClosed = closed;
     const float a = 10.0f * cruiseSpeed;
+    int sharedDraw = -1; // drawn at its first use, then the same for every chain of this call
+    const auto divisor = [&](const GaitDraw& draw) {
+        int q = draw.base + (draw.plusSwayStart ? swayStart : 0);
+        if (draw.span != 0) {
+            if (draw.sharedDraw && sharedDraw < 0)
+                sharedDraw = Rand15();
+            q += (draw.sharedDraw ? sharedDraw : Rand15()) % draw.span;
+        }
+        return static_cast<float>(q);
+    };
     for (int c = 0; c < species->chainCount; ++c) {
-        const GaitRetune& gait = species->chains[c].gait;
+        const ChainSpec& chain = species->chains[c];
+        const GaitRetune& gait = chain.gait;
         Oscillator& oscillator = oscillators[c];
         if (gait.waveNumber != 0.0f)
             oscillator.waveNumber = gait.waveNumber;
@@ -308,5 +371,14 @@ void CFish::SetGait(float cruiseSpeed, bool closed)
             oscillator.amplitude = gait.amplitudePerA * a;
         if (gait.stepPiDivisor != 0.0f)
             oscillator.step = a * (kPi / gait.stepPiDivisor);
+
+        if (gait.waveDraw.IsSet())
+            oscillator.waveNumber = kPi / divisor(gait.waveDraw);
+        if (gait.amplitudeSpan != 0)
+            oscillator.amplitude = gait.amplitudeBase + 0.01f * static_cast<float>(Rand15() % gait.amplitudeSpan);
+        if (gait.stepDraw.IsSet())
+            oscillator.step = kPi / divisor(gait.stepDraw);
+        if (gait.redrawsSwayStart)
+            swayStart = Rand15() % chain.redraw.swayStartSpan + chain.redraw.swayStartBase;
     }
 }

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 constexpr double kDegreesToRadians = 0.017453292519943295;
@@ -13,6 +14,12 @@ constexpr double kDegreesToRadians = 0.017453292519943295;
 void SetPartRotation(float* matrix, float degrees)
 {
     BuildRotationMatrix(matrix, static_cast<float>(degrees * kDegreesToRadians), 0.0f, 0.0f, 1.0f);
+}
+
+// A row or column limit of a term: negative ones count from the end.
+int Resolve(int limit, int count)
+{
+    return limit < 0 ? count + limit : limit;
 }
 
 class CBandDrawer
@@ -32,14 +39,36 @@ public:
         }
     }
 
-private:
-    // The body column part column j follows, for per-column parts; the part's own column otherwise.
-    int BodyColumn(int j) const
+    // One quad over entries 0, 2, 4 and 6 of the first ring, in the last column's rotation.
+    void DrawCap(const MeshGrid& grid)
     {
-        return part.binding.kind == BindingKind::PerColumn ? part.binding.firstColumn + j : part.binding.firstColumn;
+        for (const bool mirrored : {false, true}) {
+            if ((mirrored && part.mirror == MirrorKind::None) || (!mirrored && part.mirror == MirrorKind::MirroredOnly))
+                continue;
+            context.sink->BeginQuads();
+            for (int j = 0; j < 8; j += 2)
+                Emit(grid, 0, j, mirrored, false);
+            context.sink->EndStrip();
+        }
     }
 
-    float PoseValue(const DisplacementTerm& term, int j) const
+private:
+    float BodyValue(const float* values, int j) const
+    {
+        const PartBinding& b = part.binding;
+        switch (b.kind) {
+        case BindingKind::PerColumn:
+            return values[b.firstColumn + j];
+        case BindingKind::Mean:
+            return (values[b.firstColumn] + values[b.secondColumn]) * 0.5f;
+        case BindingKind::Map:
+            return part.columnMap[j].Of(values);
+        default:
+            return values[b.firstColumn];
+        }
+    }
+
+    float PoseValue(const DisplacementTerm& term, int r, int j) const
     {
         const float* pose = context.poseArrays[term.poseArray];
         float value;
@@ -48,24 +77,29 @@ private:
             value = pose[j];
             break;
         case TermIndex::BodyColumn:
-            value = part.binding.kind == BindingKind::Mean
-                        ? (pose[part.binding.firstColumn] + pose[part.binding.secondColumn]) * 0.5f
-                        : pose[BodyColumn(j)];
+            value = BodyValue(pose, j);
+            break;
+        case TermIndex::PartColumnDivided:
+            value = pose[j / term.element];
+            break;
+        case TermIndex::Row:
+            value = pose[r];
             break;
         default:
-            value = pose[term.fixedElement];
+            value = pose[term.element];
             break;
         }
-        return context.poseCarriesSize ? value : value * context.size;
+        return term.timesSize ? value * context.size : value;
     }
 
     void DrawBand(const MeshGrid& grid, int r, bool mirrored, bool termsApply)
     {
         CVertexSink& sink = *context.sink;
+        const bool perColumn = part.binding.kind == BindingKind::PerColumn || part.binding.kind == BindingKind::Map;
         sink.BeginStrip();
         for (int j = 0; j < grid.cols; ++j) {
-            if (part.binding.kind == BindingKind::PerColumn)
-                SetPartRotation(context.partMatrix, context.columnHeadings[part.binding.firstColumn + j]);
+            if (perColumn)
+                SetPartRotation(context.partMatrix, BodyValue(context.columnHeadings, j));
             Emit(grid, r, j, mirrored, termsApply);
             Emit(grid, r + 1, j, mirrored, termsApply);
         }
@@ -80,10 +114,11 @@ private:
             for (const DisplacementTerm& term : part.terms) {
                 if (term.poseArray < 0)
                     break;
-                if (term.edgeRowOnly && r != grid.rows - 1)
+                if (r < Resolve(term.firstRow, grid.rows) || r > Resolve(term.lastRow, grid.rows) ||
+                    j < Resolve(term.firstColumn, grid.cols) || j > Resolve(term.lastColumn, grid.cols))
                     continue;
-                const float sign = (mirrored && term.negateWhenMirrored) ? -term.sign : term.sign;
-                p[static_cast<int>(term.axis)] += sign * PoseValue(term, j);
+                const float factor = (mirrored && term.negateWhenMirrored) ? -term.factor : term.factor;
+                p[static_cast<int>(term.axis)] += factor * PoseValue(term, r, j);
             }
         }
         const float* m = context.partMatrix;
@@ -146,4 +181,6 @@ void DrawMeshPart(const MeshPartSpec& part, PartContext& context)
     CBandDrawer drawer(part, context);
     for (int g = 0; g < part.gridCount; ++g)
         drawer.DrawGrid(g);
+    if (part.capFirstRing)
+        drawer.DrawCap(part.grids[0]);
 }

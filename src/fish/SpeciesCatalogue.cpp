@@ -5,13 +5,18 @@
 #include "fish/SpeciesCatalogue.h"
 
 #include "fish/AngelfishMesh.h"
+#include "fish/species/SpeciesMeshes.h"
 
 #include <array>
+#include <cstddef>
 
 namespace {
 constexpr float kPi = 3.1415925f; // the tank's pi; pi / q below is rounded to float
 
-constexpr float PiOver(float q) { return kPi / q; }
+constexpr float PiOver(float q)
+{
+    return kPi / q;
+}
 
 ChainSpec Follower(int n)
 {
@@ -21,8 +26,8 @@ ChainSpec Follower(int n)
     return chain;
 }
 
-ChainSpec Wave(ChainKind kind, int n, int period, float waveNumber, float amplitude, float step,
-               GaitRetune gait = {}, int swayStart = 0)
+ChainSpec Wave(ChainKind kind, int n, int period, float waveNumber, float amplitude, float step, GaitRetune gait = {},
+               int swayStart = 0)
 {
     ChainSpec chain;
     chain.kind = kind;
@@ -36,8 +41,75 @@ ChainSpec Wave(ChainKind kind, int n, int period, float waveNumber, float amplit
     return chain;
 }
 
-ChainSpec Gape(ChainKind kind, int n, GapeShape shape, float c, MouthTimer timer = MouthTimer::None,
-               int threshold = 0)
+ChainSpec Drift(float step, float limit, int odds, float kick)
+{
+    ChainSpec chain;
+    chain.kind = ChainKind::Drift;
+    chain.n = 1;
+    chain.drift.step = step;
+    chain.drift.limit = limit;
+    chain.drift.odds = odds;
+    chain.drift.kick = kick;
+    return chain;
+}
+
+// Gait retunes by the cruise speed, with a = 10 x speed: a new wave number (0 keeps it),
+// amplitude perA x a (0 keeps it) and step a x pi / q (0 keeps it).
+GaitRetune ByA(float waveNumber, float perA, float q)
+{
+    GaitRetune gait;
+    gait.waveNumber = waveNumber;
+    gait.amplitudePerA = perA;
+    gait.stepPiDivisor = q;
+    return gait;
+}
+GaitRetune StepTimesA(float q)
+{
+    return ByA(0.0f, 0.0f, q);
+}
+GaitRetune AmplitudeAndStep(float perA, float q)
+{
+    return ByA(0.0f, perA, q);
+}
+
+// Divisors a random gait draws: rand() % span + base, or with the one draw r the gait call
+// shares, r % span + base, plus the sway's current first column m where asked.
+GaitDraw Drawn(int span, int base)
+{
+    GaitDraw draw;
+    draw.span = span;
+    draw.base = base;
+    return draw;
+}
+GaitDraw SharedDrawn(int span, int base, bool plusSwayStart)
+{
+    GaitDraw draw = Drawn(span, base);
+    draw.sharedDraw = true;
+    draw.plusSwayStart = plusSwayStart;
+    return draw;
+}
+GaitDraw SwayStartDivisor()
+{
+    GaitDraw draw;
+    draw.plusSwayStart = true;
+    return draw;
+}
+
+// A random rhythm redrawn at every wrap of the phase: period rand() % periodSpan + periodBase,
+// step pi / (rand() % stepSpan + stepBase) and, for a sway, m = rand() % mSpan + mBase.
+WrapRedraw Rhythm(int periodSpan, int periodBase, int stepSpan, int stepBase, int mSpan = 0, int mBase = 0)
+{
+    WrapRedraw redraw;
+    redraw.periodSpan = periodSpan;
+    redraw.periodBase = periodBase;
+    redraw.stepSpan = stepSpan;
+    redraw.stepBase = stepBase;
+    redraw.swayStartSpan = mSpan;
+    redraw.swayStartBase = mBase;
+    return redraw;
+}
+
+ChainSpec Gape(ChainKind kind, int n, GapeShape shape, float c, MouthTimer timer = MouthTimer::None, int threshold = 0)
 {
     ChainSpec chain;
     chain.kind = kind;
@@ -112,8 +184,10 @@ SpeciesDescriptor FloorDweller(const char* name, int columns, WallVariant wall)
     return s;
 }
 
-void SetChains(SpeciesDescriptor& s, std::initializer_list<ChainSpec> chains)
+// The chains in call order: chain c fills pose array c, which is what the species' parts read.
+template <std::size_t N> void SetChains(SpeciesDescriptor& s, const ChainSpec (&chains)[N])
 {
+    static_assert(N <= kMaxChains, "more chains than a fish record holds");
     s.chainCount = 0;
     for (const ChainSpec& chain : chains) {
         if (chain.kind == ChainKind::Follower)
@@ -142,40 +216,87 @@ std::array<SpeciesDescriptor, kSpeciesTotal> BuildCatalogue()
     angel.randomRowAtSpawn = true;
     angel.wrapsHeading = true;
     angel.follower.rule = ColumnRule::Rigid;
-    SetChains(angel, {
+    const ChainSpec angelChains[] = {
         Gape(A, 5, GapeShape::Descending, 0.003f),
         Gape(B, 6, GapeShape::Descending, 0.003f, MouthTimer::Threshold, 15),
         Follower(16),
-        Wave(ChainKind::Sway, 16, 7, PiOver(16), 0.02f, PiOver(6), {0, 0, 6}, 13),
-        Wave(ChainKind::Ramp, 10, 7, PiOver(5), 0.01f, PiOver(8), {0, 0, 8}),
-        Wave(ChainKind::Sine, 7, 4, PiOver(24), 0.05f, PiOver(8), {0, 0, 16}),
-        Wave(ChainKind::Ramp, 8, 7, PiOver(20), 0.01f, PiOver(8), {0, 0, 8}),
+        Wave(ChainKind::Sway, 16, 7, PiOver(16), 0.02f, PiOver(6), StepTimesA(6), 13),
+        Wave(ChainKind::Ramp, 10, 7, PiOver(5), 0.01f, PiOver(8), StepTimesA(8)),
+        Wave(ChainKind::Sine, 7, 4, PiOver(24), 0.05f, PiOver(8), StepTimesA(16)),
+        Wave(ChainKind::Ramp, 8, 7, PiOver(20), 0.01f, PiOver(8), StepTimesA(8)),
         Wave(ChainKind::Sine, 8, 3, PiOver(2), 0.01f, PiOver(6)),
-        Wave(ChainKind::Sine, 15, 3, PiOver(4), 0.05f, PiOver(6), {0, 0, 6}),
-    });
+        Wave(ChainKind::Sine, 15, 3, PiOver(4), 0.05f, PiOver(6), StepTimesA(6)),
+    };
+    SetChains(angel, angelChains);
     angel.swayPose = kAngelSway;
-    angel.parts = AngelfishParts(angel.partCount);
 
+    constexpr auto Sine = ChainKind::Sine;
+    constexpr auto Ramp = ChainKind::Ramp;
+    constexpr auto Sway = ChainKind::Sway;
+
+    // 1: most of its fins beat wider and faster the faster it cruises.
     SpeciesDescriptor& discus = all[kPinkDiscus] = Swimmer("PinkDiscus", 14);
     discus.bodyLength = 0.843674f;
     discus.startsAtBackLimit = true;
     discus.follower.catchUpStep = 5;
-    SetFollowerAndMouth(discus, Gape(A, 4, GapeShape::Descending, 0.005f),
-                        Gape(B, 4, GapeShape::Descending, 0.005f, MouthTimer::Threshold, 20));
+    const ChainSpec discusChains[] = {
+        Follower(14),
+        Wave(Sway, 14, 7, PiOver(16), 0.02f, PiOver(6), {}, 13),
+        Gape(A, 4, GapeShape::Descending, 0.005f),
+        Gape(B, 4, GapeShape::Descending, 0.005f, MouthTimer::Threshold, 20),
+        Wave(Sine, 4, 7, PiOver(2), 0.01f, PiOver(6), ByA(PiOver(4), 0.02f, 6)),
+        Wave(Sine, 7, 7, PiOver(2), 0.01f, PiOver(6), ByA(PiOver(24), 0.02f, 8)),
+        Wave(Sine, 16, 4, PiOver(24), 0.05f, PiOver(8), AmplitudeAndStep(0.05f, 8)),
+        Wave(Sine, 4, 7, PiOver(2), 0.01f, PiOver(6), ByA(PiOver(4), 0.03f, 6)),
+        Wave(Sine, 5, 7, PiOver(2), 0.01f, PiOver(6)),
+        Wave(Sine, 20, 7, PiOver(8), 0.03f, PiOver(6)),
+    };
+    SetChains(discus, discusChains);
+    discus.swayPose = 1;
 
+    // 2: turns as a rigid body; its mouth chains come last.
     SpeciesDescriptor& goldfish = all[kGoldfish] = Swimmer("Goldfish", 17);
     goldfish.follower.rule = ColumnRule::Rigid;
-    SetFollowerAndMouth(goldfish, Gape(A, 3, GapeShape::AscendingLastRaised, 0.01f),
-                        Gape(B, 3, GapeShape::ShiftedLastRaised, 0.01f, MouthTimer::Threshold, 50));
+    const ChainSpec goldfishChains[] = {
+        Follower(17),
+        Wave(Sway, 17, 4, PiOver(16), 0.0125f, PiOver(6), StepTimesA(6), 10),
+        Wave(Ramp, 10, 7, PiOver(4), 0.01f, PiOver(6), StepTimesA(4)),
+        Wave(Sine, 8, 4, PiOver(24), 0.05f, PiOver(8), ByA(PiOver(16), 0.01f, 6)),
+        Wave(Ramp, 14, 7, PiOver(20), 0.01f, PiOver(8), ByA(PiOver(16), 0.0f, 6)),
+        Wave(Sine, 7, 7, PiOver(20), 0.001f, PiOver(8), ByA(PiOver(2), 0.01f, 6)),
+        Wave(Sine, 21, 4, PiOver(4), 0.05f, PiOver(6)),
+        Gape(A, 3, GapeShape::AscendingLastRaised, 0.01f),
+        Gape(B, 3, GapeShape::ShiftedLastRaised, 0.01f, MouthTimer::Threshold, 50),
+    };
+    SetChains(goldfish, goldfishChains);
+    goldfish.swayPose = 1;
 
+    // 3: a long, slowly swaying body; elements 22 to 25 of its tail beat hold element 21's value.
     SpeciesDescriptor& guppy = all[kGuppy] = Swimmer("Guppy", 26);
     guppy.follower.catchUpSeekingStep = 6;
     guppy.follower.rule = ColumnRule::HeadFollowsNext;
     guppy.follower.catchUpColumn2FollowsColumn1 = true;
     guppy.follower.catchUpIsTargetWhenBouncing = true;
-    SetFollowerAndMouth(guppy, Gape(A, 6, GapeShape::DescendingLastZero, 0.005f),
-                        Gape(B, 4, GapeShape::DescendingLastZero, 0.0f, MouthTimer::Threshold, 50));
+    ChainSpec guppyTail = Wave(Sine, 37, 3, PiOver(10), 0.05f, PiOver(6), AmplitudeAndStep(0.05f, 6));
+    guppyTail.holdSource = 21;
+    guppyTail.holdFirst = 22;
+    guppyTail.holdLast = 25;
+    const ChainSpec guppyChains[] = {
+        Follower(26),
+        Wave(Sway, 26, 12, PiOver(16), 1.0f / 130.0f, PiOver(6), {}, 13),
+        Wave(Sine, 9, 3, PiOver(4), 0.02f, PiOver(6), AmplitudeAndStep(0.02f, 6)),
+        Wave(Sine, 12, 7, PiOver(24), 0.02f, PiOver(8), AmplitudeAndStep(0.02f, 8)),
+        Wave(Ramp, 7, 7, PiOver(20), 0.01f, PiOver(8), StepTimesA(8)),
+        guppyTail,
+        Gape(A, 6, GapeShape::DescendingLastZero, 0.005f),
+        Gape(B, 4, GapeShape::DescendingLastZero, 0.0f, MouthTimer::Threshold, 50),
+    };
+    SetChains(guppy, guppyChains);
+    guppy.swayPose = 1;
 
+    // 4: drawn squat, every pose value scaled by its size. Its body sways and its pectoral fins
+    // beat at a restless random rhythm redrawn at each wrap of their phase, and its gait draws
+    // new waves instead of following the speed. The drift sways its hanging fins.
     SpeciesDescriptor& clown = all[kClownfish] = Swimmer("Clownfish", 31);
     clown.bodyLength = 0.64383f;
     clown.startSizeRule = StartSize::TwoToEight;
@@ -184,18 +305,98 @@ std::array<SpeciesDescriptor, kSpeciesTotal> BuildCatalogue()
     clown.cruiseSet = 2;
     clown.cruiseEaseStep = 0.05f;
     clown.mouthTimerStartsAtZero = true;
-    SetFollowerAndMouth(clown, TimesSize(Gape(A, 6, GapeShape::Descending, 0.003f)),
-                        TimesSize(Gape(B, 7, GapeShape::Descending, 0.003f, MouthTimer::RandomLimit)));
+    clown.modelScale[0] = 0.85f;
+    clown.modelScale[1] = 0.9f;
+    clown.modelScale[2] = 0.7f;
+    {
+        // Gait draws: one value r shared by the sway and tail waves; m is the sway's first column.
+        GaitRetune swayGait;
+        swayGait.waveDraw = SharedDrawn(20, 0, true); // pi / (r % 20 + m)
+        swayGait.stepDraw = SwayStartDivisor();       // pi / m
+        swayGait.redrawsSwayStart = true;
+        ChainSpec sway = TimesSize(Wave(Sway, 31, 7, PiOver(52), 0.01f, PiOver(8), swayGait));
+        sway.swayStartDrawn = true;
+        sway.redraw = Rhythm(10, 3, 10, 2, 13, 18);
+        sway.holdSource = 30; // the last two columns sway as one
+        sway.holdFirst = 29;
+        sway.holdLast = 29;
 
+        GaitRetune dorsalGait;
+        dorsalGait.waveDraw = Drawn(10, 16);
+        dorsalGait.amplitudeBase = 0.01f;
+        dorsalGait.amplitudeSpan = 4;
+        ChainSpec dorsal = TimesSize(Wave(Sine, 32, 4, PiOver(20), 0.03f, PiOver(8), dorsalGait));
+        dorsal.zeroLast = 5;
+
+        GaitRetune finGait; // pectoral and ventral fins
+        finGait.waveDraw = Drawn(20, 80);
+        finGait.amplitudeBase = 0.03f;
+        finGait.amplitudeSpan = 5;
+        finGait.stepDraw = Drawn(3, 6);
+        ChainSpec pectoral = TimesSize(Wave(Sine, 36, 4, PiOver(100), 0.05f, PiOver(8), finGait));
+        pectoral.redraw = Rhythm(3, 2, 16, 2);
+
+        GaitRetune analGait;
+        analGait.waveDraw = Drawn(10, 16);
+        analGait.amplitudeBase = 0.01f;
+        analGait.amplitudeSpan = 5;
+
+        GaitRetune tailGait;
+        tailGait.waveDraw = SharedDrawn(20, 30, false); // pi / (r % 20 + 30)
+        tailGait.amplitudeBase = 0.02f;
+        tailGait.amplitudeSpan = 5;
+
+        const ChainSpec clownChains[] = {
+            TimesSize(Gape(A, 6, GapeShape::Descending, 0.003f)),
+            TimesSize(Gape(B, 7, GapeShape::Descending, 0.003f, MouthTimer::RandomLimit)),
+            Follower(31),
+            sway,
+            TimesSize(Wave(Sine, 18, 7, PiOver(20), 0.02f, PiOver(8))),
+            dorsal,
+            pectoral,
+            TimesSize(Wave(Sine, 32, 4, PiOver(100), 0.03f, PiOver(6), finGait)),
+            TimesSize(Wave(Sine, 48, 3, PiOver(20), 0.03f, PiOver(6), analGait)),
+            TimesSize(Wave(Sine, 90, 4, PiOver(40), 0.05f, PiOver(6), tailGait)),
+            Drift(0.002f, 0.008f, 5, 3.0f),
+        };
+        SetChains(clown, clownChains);
+        clown.swayPose = 3;
+    }
+
+    // 5: two rear fins beat in step with the tail.
     SpeciesDescriptor& wrasse = all[kWrasse] = Swimmer("Wrasse", 18);
-    SetFollowerAndMouth(wrasse, Gape(A, 4, GapeShape::DescendingFirstZero, 0.005f),
-                        Gape(B, 3, GapeShape::Ascending, 0.01f, MouthTimer::Threshold, 20));
+    const ChainSpec wrasseChains[] = {
+        Follower(18),
+        Wave(Sway, 18, 7, PiOver(16), 0.02f, PiOver(6), {}, 10),
+        Gape(A, 4, GapeShape::DescendingFirstZero, 0.005f),
+        Gape(B, 3, GapeShape::Ascending, 0.01f, MouthTimer::Threshold, 20),
+        Wave(Sine, 13, 7, PiOver(16), 0.03f, PiOver(6), AmplitudeAndStep(0.03f, 6)),
+        Wave(Sine, 21, 4, PiOver(24), 0.05f, PiOver(8), AmplitudeAndStep(0.05f, 8)),
+        Wave(Ramp, 8, 7, PiOver(20), 0.01f, PiOver(8), StepTimesA(8)),
+        Wave(Sine, 9, 7, PiOver(16), 0.03f, PiOver(6), AmplitudeAndStep(0.03f, 6)),
+        Wave(Sine, 27, 7, PiOver(8), 0.03f, PiOver(6), AmplitudeAndStep(0.03f, 6)),
+    };
+    SetChains(wrasse, wrasseChains);
+    wrasse.swayPose = 1;
 
+    // 6: its anal and tail fins have no chain of their own; they read an array past the chain
+    // list, which stays 0, and only follow the body columns. All its fish share one mouth timer.
     SpeciesDescriptor& tang = all[kBlueTang] = Swimmer("BlueTang", 14);
     tang.follower.ignoresBounce = true;
-    SetFollowerAndMouth(tang, Gape(A, 4, GapeShape::TangLower, 0.0f),
-                        Gape(B, 4, GapeShape::TangUpper, 0.0f, MouthTimer::Shared, 50));
+    const ChainSpec tangChains[] = {
+        Follower(14),
+        Wave(Sway, 14, 7, PiOver(16), 0.0125f, PiOver(6), StepTimesA(6), 8),
+        Wave(Sine, 11, 7, PiOver(4), 0.02f, PiOver(6), AmplitudeAndStep(0.02f, 4)),
+        Wave(ChainKind::ReversedRamp, 8, 4, PiOver(16), 0.0015f, PiOver(6), StepTimesA(6)),
+        Wave(Ramp, 5, 7, PiOver(16), 0.01f, PiOver(6), StepTimesA(6)),
+        Gape(A, 4, GapeShape::TangLower, 0.0f),
+        Gape(B, 4, GapeShape::TangUpper, 0.0f, MouthTimer::Shared, 50),
+    };
+    SetChains(tang, tangChains);
+    tang.swayPose = 1;
 
+    // 7: no gait; its wander draws a turning style and a sway style instead. Every pose value
+    // scales with its size; the drift scales its chin fins.
     SpeciesDescriptor& tetra = all[kPinkTetra] = Swimmer("PinkTetra", 20);
     tetra.bodyLength = 0.64383f;
     tetra.randomStartPitch = false;
@@ -217,8 +418,22 @@ std::array<SpeciesDescriptor, kSpeciesTotal> BuildCatalogue()
     tetra.calmFollower.catchUpSeekingStep = 1;
     tetra.calmFollower.spreadCap = 0.3f;
     tetra.mouthTimerStartsAtZero = true;
-    SetFollowerAndMouth(tetra, TimesSize(Gape(A, 6, GapeShape::Descending, 0.0002f)),
-                        TimesSize(Gape(B, 7, GapeShape::Descending, 0.0002f, MouthTimer::Chatter)));
+    ChainSpec tetraSway = TimesSize(Wave(Sway, 20, 5, PiOver(100), 0.009f, PiOver(6), {}, 10));
+    tetraSway.swayForm = SwayForm::StyleChosen;
+    const ChainSpec tetraChains[] = {
+        TimesSize(Gape(A, 6, GapeShape::Descending, 0.0002f)),
+        TimesSize(Gape(B, 7, GapeShape::Descending, 0.0002f, MouthTimer::Chatter)),
+        Follower(20),
+        tetraSway,
+        TimesSize(Wave(Sine, 4, 7, PiOver(5), 0.03f, PiOver(8))),
+        TimesSize(Wave(Sine, 23, 7, PiOver(24), 0.05f, PiOver(8))),
+        TimesSize(Wave(Sine, 9, 7, PiOver(100), 0.005f, PiOver(6))),
+        TimesSize(Wave(Sine, 12, 7, PiOver(10), 0.005f, PiOver(6))),
+        TimesSize(Wave(Sine, 31, 7, PiOver(20), 0.005f, PiOver(6))),
+        Drift(0.003f, 0.01f, 10, 2.0f),
+    };
+    SetChains(tetra, tetraChains);
+    tetra.swayPose = 3;
 
     // Species 8, 10 and 12 turn their heads at a constant rate and settle their bodies unevenly.
     FollowerVariant steady;
@@ -283,6 +498,9 @@ std::array<SpeciesDescriptor, kSpeciesTotal> BuildCatalogue()
     shrimp.wanderPeriod = 1000;
     shrimp.wanderResetSpan = 500;
     SetChains(shrimp, {Follower(14)});
+    // Every species draws the parts its mesh file gives; those not modelled yet draw nothing.
+    for (int id = 0; id < kSpeciesTotal; ++id)
+        all[id].parts = SpeciesParts(id, all[id].partCount);
     return all;
 }
 } // namespace

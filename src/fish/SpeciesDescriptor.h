@@ -11,15 +11,16 @@
 #include <cstdint>
 
 constexpr int kMaxChains = 12;     // pose chains per species
-constexpr int kMaxPoseLength = 32; // elements of one pose array (the longest body has 31 columns)
+constexpr int kMaxColumns = 32;    // body columns (the longest body has 31)
+constexpr int kMaxPoseLength = 90; // elements of one pose array (the clownfish's tail beat has 90)
 
 // ---- start values ----------------------------------------------------------------------------
 
 enum class StartSize : uint8_t
 {
-    Fixed,             // startSize
-    TwoToEight,        // 2 + rand() % 7
-    MostlyLargeCrab,   // 20, or 7 when rand() % 10 == 0
+    Fixed,           // startSize
+    TwoToEight,      // 2 + rand() % 7
+    MostlyLargeCrab, // 20, or 7 when rand() % 10 == 0
 };
 
 enum class StartHeading : uint8_t
@@ -64,12 +65,12 @@ struct FollowerVariant
     float seekingStep = 10.0f;
     int catchUpStep = 2; // integer column headings close in by this per call
     int catchUpSeekingStep = 10;
-    bool constantStep = false;   // the head step never depends on the target (constantStepValue)
+    bool constantStep = false; // the head step never depends on the target (constantStepValue)
     float constantStepValue = 0.0f;
-    bool randomCatchUp = false;  // catch-up step 1 + (rand() % 90) * 0.01, drawn per call
-    float spreadCap = 0.0f;      // caps the per-column spread d; 0 = no cap
+    bool randomCatchUp = false; // catch-up step 1 + (rand() % 90) * 0.01, drawn per call
+    float spreadCap = 0.0f;     // caps the per-column spread d; 0 = no cap
     ColumnRule rule = ColumnRule::Fan;
-    bool ignoresBounce = false;  // the head step ignores the bounce state
+    bool ignoresBounce = false; // the head step ignores the bounce state
     bool catchUpColumn2FollowsColumn1 = false;
     bool catchUpIsTargetWhenBouncing = false; // in bounce states 1 and 2 the columns step by |target|
 };
@@ -85,6 +86,13 @@ enum class ChainKind : uint8_t
     GapeA,        // lower mouth opening
     GapeB,        // upper mouth opening
     Zero,         // all 0
+    Drift,        // one value in element 0 that wanders with the pitch (DriftRule)
+};
+
+enum class SwayForm : uint8_t
+{
+    FromStart,   // (i - m) * c * sin(...): grows from 0 at column m
+    StyleChosen, // swayStyle 1: (i - m + 1) * c * sin(...); else (n - m - i + 1) * c * sin(...)
 };
 
 enum class GapeShape : uint8_t
@@ -110,29 +118,79 @@ enum class MouthTimer : uint8_t
     Chatter,     // past mouthLimit: toggles now and then, more readily while open; new limit rand() % 20 + 20
 };
 
+// A divisor q for pi / q drawn by a gait: draw % span + base, plus the sway's current first
+// column m when plusSwayStart is set. The draw is fresh, or the one value a gait call shares
+// among all its chains (sharedDraw). Unset (all 0, no m) means the value is not drawn.
+struct GaitDraw
+{
+    int span = 0; // 0: no draw, the divisor is base (+ m)
+    int base = 0;
+    bool sharedDraw = false;
+    bool plusSwayStart = false;
+
+    bool IsSet() const { return span != 0 || base != 0 || plusSwayStart; }
+};
+
 // What SetGait does to one oscillator, with a = 10 * speed and b = 1.5 if speed >= 0.2 else 1.
+// A species retunes either by the speed (the first three) or by random draws (the rest).
 struct GaitRetune
 {
-    float waveNumber = 0.0f;      // new wave number; 0 = unchanged
-    float amplitudePerA = 0.0f;   // amplitude = this * a; 0 = unchanged
-    float stepPiDivisor = 0.0f;   // step = a * pi / this; 0 = unchanged
+    float waveNumber = 0.0f;    // new wave number; 0 = unchanged
+    float amplitudePerA = 0.0f; // amplitude = this * a; 0 = unchanged
+    float stepPiDivisor = 0.0f; // step = a * pi / this; 0 = unchanged
+
+    GaitDraw waveDraw;             // wave number = pi / divisor
+    float amplitudeBase = 0.0f;    // amplitude = amplitudeBase + 0.01 * (rand() % amplitudeSpan)
+    int amplitudeSpan = 0;         // 0 = unchanged
+    GaitDraw stepDraw;             // step = pi / divisor
+    bool redrawsSwayStart = false; // afterwards a new m by the chain's WrapRedraw rule
+};
+
+// New oscillator parameters drawn in the call in which the phase wraps to 0, and only then.
+struct WrapRedraw
+{
+    int periodSpan = 0; // period = rand() % periodSpan + periodBase calls; 0 = no redraws
+    int periodBase = 0;
+    int stepSpan = 0; // step = pi / (rand() % stepSpan + stepBase)
+    int stepBase = 0;
+    int swayStartSpan = 0; // sway chains: m = rand() % swayStartSpan + swayStartBase; 0 = m kept
+    int swayStartBase = 0;
+};
+
+// A scalar that leans with the pitch and jitters: per call +-step by the sign of targetPitch,
+// then, each with odds 1 in `odds` drawn independently, + kick * step and - kick * step; held
+// within +-limit. Units are those of the part that reads it (an offset or a scale).
+struct DriftRule
+{
+    float step = 0.0f;
+    float limit = 0.0f;
+    int odds = 1;
+    float kick = 0.0f;
 };
 
 struct ChainSpec
 {
     ChainKind kind = ChainKind::Zero;
     int n = 0;
-    int period = 1;          // frames between phase steps
-    float waveNumber = 0.0f; // radians per element
-    float amplitude = 0.0f;  // sine amplitude, or ramp/sway coefficient c, or gape coefficient
-    float step = 0.0f;       // radians per phase step
-    int swayStart = 0;       // first swaying column m
-    bool timesSize = false;  // the array is multiplied by the fish's size
+    int period = 1;              // frames between phase steps (the first period, where `redraw` draws new ones)
+    float waveNumber = 0.0f;     // radians per element
+    float amplitude = 0.0f;      // sine amplitude, or ramp/sway coefficient c, or gape coefficient
+    float step = 0.0f;           // radians per phase step
+    int swayStart = 0;           // first swaying column m
+    bool swayStartDrawn = false; // m starts as a draw by `redraw`'s rule instead of swayStart
+    SwayForm swayForm = SwayForm::FromStart;
+    WrapRedraw redraw;
+    bool timesSize = false; // the array is multiplied by the fish's size
+    int zeroLast = 0;       // after the wave: this many trailing elements are 0
+    int holdSource = -1;    // after the wave: elements holdFirst..holdLast take this one's value
+    int holdFirst = 0;
+    int holdLast = -1;
+    DriftRule drift;
     GapeShape gapeShape = GapeShape::Descending;
     MouthTimer mouthTimer = MouthTimer::None;
     int mouthThreshold = 0;
-    int gapeLeading = 0;     // Leading shape: elements written
-    int gapeStart = 0;       // Leading shape: the factor of element 0
+    int gapeLeading = 0; // Leading shape: elements written
+    int gapeStart = 0;   // Leading shape: the factor of element 0
     GaitRetune gait;
 };
 
@@ -143,41 +201,42 @@ struct SpeciesDescriptor
     const char* name;
 
     // Start values.
-    bool realSize;           // size is a real number (species 12 to 14), else whole
+    bool realSize; // size is a real number (species 12 to 14), else whole
     StartSize startSizeRule;
     float startSize;
-    float startSpeed;        // tank units per frame
-    bool randomStartPitch;   // rand() % 45, else 0
+    float startSpeed;      // tank units per frame
+    bool randomStartPitch; // rand() % 45, else 0
     StartHeading startHeading;
-    float bodyLength;        // half of size * bodyLength separates position and headPoint
-    bool nearFloor;          // swims between zBack and zFront - 10 instead of 2 zBack and zBack
-    bool startsAtBackLimit;  // spawns at z = -50
-    bool randomRowAtSpawn;   // spawn row 15 + rand() % 30 instead of 20
+    float bodyLength;       // half of size * bodyLength separates position and headPoint
+    bool nearFloor;         // swims between zBack and zFront - 10 instead of 2 zBack and zBack
+    bool startsAtBackLimit; // spawns at z = -50
+    bool randomRowAtSpawn;  // spawn row 15 + rand() % 30 instead of 20
 
     // Motion.
     float speedMin;
     float speedMax;
-    int wanderPeriod;        // frames between changes of cruise
-    int wanderResetSpan;     // the timer restarts at rand() % this
-    int cruiseSet;           // 1: 0.10..0.19; 2: 0.1, 0.2, 0.3 or 0.4
+    int wanderPeriod;    // frames between changes of cruise
+    int wanderResetSpan; // the timer restarts at rand() % this
+    int cruiseSet;       // 1: 0.10..0.19; 2: 0.1, 0.2, 0.3 or 0.4
     float cruiseEaseStep;
     GaitCall gaitCall;
-    int smallTurnSpan;       // a small turn is rand() % this degrees
-    bool wrapsHeading;       // over +-360 the target wraps to the other bound, else it is held
+    int smallTurnSpan; // a small turn is rand() % this degrees
+    bool wrapsHeading; // over +-360 the target wraps to the other bound, else it is held
     WallVariant wall;
 
     // Animation.
-    int columns;             // body columns: length of columnHeadings and columnSway
+    int columns; // body columns: length of columnHeadings and columnSway
     FollowerVariant follower;
-    bool hasCalmFollower;    // a second follower, used unless turnStyle is 1 or the fish is seeking
+    bool hasCalmFollower; // a second follower, used unless turnStyle is 1 or the fish is seeking
     FollowerVariant calmFollower;
-    bool mouthTimerStartsAtZero; // else rand() % 15
-    ChainSpec chains[kMaxChains];
+    bool mouthTimerStartsAtZero;  // else rand() % 15
+    ChainSpec chains[kMaxChains]; // in call order; chain c fills pose array c, arrays past chainCount stay 0
     int chainCount;
-    int headingsPose;        // which pose array holds columnHeadings
-    int swayPose;            // which holds columnSway; -1 when none
+    int headingsPose; // which pose array holds columnHeadings
+    int swayPose;     // which holds columnSway; -1 when none
 
     // Drawing.
-    const MeshPartSpec* parts; // in draw order; null until the species is modelled
+    float modelScale[3] = {1.0f, 1.0f, 1.0f}; // applied to the caller's matrix before the model's own
+    const MeshPartSpec* parts;                // in draw order; null until the species is modelled
     int partCount;
 };

@@ -3,7 +3,14 @@
 
 #include "platform/GLHeaders.h"
 
-void CGlVertexSink::BeginStrip() { glBegin(GL_QUAD_STRIP); }
+void CGlVertexSink::BeginStrip()
+{
+    glBegin(GL_QUAD_STRIP);
+}
+void CGlVertexSink::BeginQuads()
+{
+    glBegin(GL_QUADS);
+}
 
 void CGlVertexSink::Vertex(float x, float y, float z, const MeshVertex& a)
 {
@@ -12,6 +19,12 @@ void CGlVertexSink::Vertex(float x, float y, float z, const MeshVertex& a)
     glVertex3f(x, y, z);
 }
 
-void CGlVertexSink::EndStrip() { glEnd(); }
+void CGlVertexSink::EndStrip()
+{
+    glEnd();
+}
 
-void CGlVertexSink::Translate(float x, float y, float z) { glTranslatef(x, y, z); }
+void CGlVertexSink::Translate(float x, float y, float z)
+{
+    glTranslatef(x, y, z);
+}

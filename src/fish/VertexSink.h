@@ -12,6 +12,8 @@ class CVertexSink
 public:
     virtual ~CVertexSink() = default;
     virtual void BeginStrip() = 0;
+    // Four vertices drawn as one quad (an eye's cap); recorders may count it as a strip.
+    virtual void BeginQuads() { BeginStrip(); }
     // Position already transformed by the part matrix; normal and texture coordinate as stored.
     virtual void Vertex(float x, float y, float z, const MeshVertex& attributes) = 0;
     virtual void EndStrip() = 0;
@@ -19,11 +21,12 @@ public:
     virtual void Translate(float x, float y, float z) = 0;
 };
 
-// Immediate-mode OpenGL: one GL_QUAD_STRIP per band.
+// Immediate-mode OpenGL: one GL_QUAD_STRIP per band, GL_QUADS for a cap.
 class CGlVertexSink final : public CVertexSink
 {
 public:
     void BeginStrip() override;
+    void BeginQuads() override;
     void Vertex(float x, float y, float z, const MeshVertex& attributes) override;
     void EndStrip() override;
     void Translate(float x, float y, float z) override;

@@ -83,7 +83,7 @@ std::vector<CRecordingSink> DrawFish(const Pose& pose)
     float matrix[16];
     SetIdentityMatrix(matrix);
     std::vector<CRecordingSink> sinks(kAngelPartCount);
-    PartContext context{1.0f, false, pose.values[kAngelHeadings].data(), pose.arrays.data(), matrix, nullptr};
+    PartContext context{1.0f, pose.values[kAngelHeadings].data(), pose.arrays.data(), matrix, nullptr};
     for (int i = 0; i < kAngelPartCount; ++i) {
         context.sink = &sinks[i];
         DrawMeshPart(Parts()[i], context);
@@ -188,7 +188,7 @@ TEST(AngelfishMesh, PartsFollowTheSpeciesTableAndReadOnlyTheirPoseArrays)
             reads |= 1u << term.poseArray;
             const int length = kAngelPoseLengths[term.poseArray];
             for (int g = 0; g < part.gridCount; ++g) {
-                const int needed = term.index == TermIndex::Fixed        ? term.fixedElement + 1
+                const int needed = term.index == TermIndex::Fixed        ? term.element + 1
                                    : term.index == TermIndex::BodyColumn ? part.binding.firstColumn + part.grids[g].cols
                                                                          : part.grids[g].cols;
                 EXPECT_TRUE(!((part.termGridMask >> g) & 1) || needed <= length) << "term " << t << " grid " << g;

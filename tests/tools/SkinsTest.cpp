@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -51,8 +52,16 @@ TEST(Skins, VerticalBarsLandAsVerticalBandsAtTheirPlaceAlongTheBody)
     EXPECT_GT(MidColumnBrightness(angelfish, BodyColumn(0.48f)), 450.0);
 
     // The clownfish's middle band is white with a black edge, on orange.
-    const CRgbImage clownfish = PaintSkin(Recipe("clownfish"), 1);
-    const int band = BodyColumn(0.52f - 0.09f); // the band bows forward at mid-height
+    const SkinRecipe& clownRecipe = Recipe("clownfish");
+    const CRgbImage clownfish = PaintSkin(clownRecipe, 1);
+    const Marking* middle = nullptr; // the edged bar nearest mid-body
+    for (const Marking& m : clownRecipe.markings) {
+        if (m.kind == MarkKind::Bar && m.edgeWidth > 0.0f &&
+            (!middle || std::fabs(m.u - 0.5f) < std::fabs(middle->u - 0.5f)))
+            middle = &m;
+    }
+    ASSERT_NE(middle, nullptr);
+    const int band = BodyColumn(middle->u - middle->bend); // the band bows forward at mid-height
     const uint8_t* white = clownfish.Pixel(band, kSkinHeight / 2);
     EXPECT_GT(white[0], 220);
     EXPECT_GT(white[1], 220);
@@ -89,8 +98,8 @@ TEST(Skins, EyesArePaintedWhereTheRecipeSaysAndOnlyWhereTheAnimalHasThem)
 {
     for (const SkinRecipe& recipe : SpeciesSkins()) {
         const CRgbImage skin = PaintSkin(recipe, 1);
-        const int x = BodyColumn(recipe.eyeU);
-        const int y = static_cast<int>(recipe.eyeV * kSkinHeight);
+        const int x = BodyColumn(recipe.layout.eyeAlong);
+        const int y = static_cast<int>(recipe.layout.eyeAround * kSkinHeight);
         if (recipe.eye)
             EXPECT_LT(Brightness(skin, x, y), 40) << recipe.animal << ": the pupil";
         else

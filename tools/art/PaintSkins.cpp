@@ -192,9 +192,14 @@ void PaintMarking(cairo_t* cr, const Marking& m, CRandom& random, const CNoise& 
 
 void PaintEye(cairo_t* cr, const SkinRecipe& recipe)
 {
-    const double x = recipe.eyeU * kBodyW;
-    const double y = recipe.eyeV * kBodyH;
-    const double r = recipe.eyeSize * kBodyH;
+    // An ellipse of the picture that is a circle on the fish: r across the girth, r / aspect along.
+    const double x = recipe.layout.eyeAlong * kBodyW;
+    const double y = recipe.layout.eyeAround * kBodyH;
+    const double r = recipe.layout.eyeRadius * kBodyH;
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, skin::EyeRadiusU(recipe.layout) * kSkinWidth / r, 1.0);
+    cairo_translate(cr, -x, -y);
     cairo_set_source_rgb(cr, 0.08, 0.08, 0.08);
     cairo_arc(cr, x, y, r, 0.0, 2.0 * kPi);
     cairo_fill(cr);
@@ -207,6 +212,7 @@ void PaintEye(cairo_t* cr, const SkinRecipe& recipe)
     cairo_set_source_rgba(cr, 1.0, 1.0, 1.0, 0.9);
     cairo_arc(cr, x - r * 0.3, y - r * 0.3, r * 0.18, 0.0, 2.0 * kPi);
     cairo_fill(cr);
+    cairo_restore(cr);
 }
 
 // One fin of the strip, rows y0..y0+63: colour from base to tip, rays along its length, bands and

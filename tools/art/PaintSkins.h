@@ -6,9 +6,9 @@
 
 #include <cstdint>
 
-constexpr int kSkinWidth = 256;
-constexpr int kSkinHeight = 128;
-constexpr int kSkinBodyWidth = 224; // x from here on is the fin strip
+constexpr int kSkinWidth = skin::kWidth;
+constexpr int kSkinHeight = skin::kHeight;
+constexpr int kSkinBodyWidth = skin::kBodyWidth; // x from here on is the fin strip
 
 // The seed places the random parts of the markings (spots, blotch outlines, mottling).
 CRgbImage PaintSkin(const SkinRecipe& recipe, uint64_t seed);

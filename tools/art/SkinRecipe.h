@@ -1,14 +1,12 @@
 // SkinRecipe.h -- what a species' first skin is painted from: body colours, markings and fin paint.
 //
-// Skin layout, 256 x 128: x runs along the body, head at the left; y runs around the body from the
-// back (top row) to the belly (bottom row), so a vertical bar of the animal is a vertical band of
-// the picture. The body fills x 0..223; the right-most eighth, x 224..255, is the fin strip: its top
-// half is the tail fin, its bottom half the other fins, each painted from the fin base (left) to the
-// fin's outer edge (right). Marking positions are body fractions: u 0..1 along the body (0 at the
-// snout, 1 at the tail root), v 0..1 from back to belly.
+// The layout of a skin (fish/model/SkinLayout.h) is shared with the meshes. Marking positions are
+// body fractions: u 0..1 along the body (0 at the snout, 1 at the tail root), v 0..1 from back to
+// belly.
 #pragma once
 
 #include "art/Colour.h"
+#include "fish/model/SkinLayout.h"
 
 #include <utility>
 #include <vector>
@@ -62,7 +60,7 @@ struct SkinRecipe
     Rgb belly;            // along the belly (v = 1)
     float mottle = 0.06f; // strength of the soft noise in the body colour
     bool eye = true;
-    float eyeU = 0.07f, eyeV = 0.4f, eyeSize = 0.07f; // eye radius in body heights
+    skin::SpeciesLayout layout{}; // where the eye goes, shared with the mesh
     Rgb iris;
     std::vector<Marking> markings; // painted in order, later ones on top
     FinPaint tail;

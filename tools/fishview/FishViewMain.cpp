@@ -1,72 +1,67 @@
-// FishViewMain.cpp -- kelpora_fishview: a species' mesh parts rendered offscreen from three sides.
+// FishViewMain.cpp -- kelpora_fishview: a species' mesh parts rendered offscreen, posed by its own chains.
 //
 //   kelpora_fishview [--species N] [--skin fish.bmp] [--light 0..1] [--size S] [--out DIR]
+//   kelpora_fishview --sheet SKIN_DIR [--out FILE.png]
 //
-// Writes DIR/fishN_<view>_<pose>.png for the side, top and front views, at rest and mid-turn, and
-// DIR/fishN_sheet.png with all six (rest above, mid-turn below). The light, the axis swap and the
-// camera direction are the tank's, so "side" is what a viewer of the tank sees; the projection is
-// orthographic and sized to the fish. Without a skin the fish is drawn untextured in grey.
+// The first form writes DIR/fishN_<view>_<pose>.png for the side, top and front views, at rest and
+// mid-turn, and DIR/fishN_sheet.png with all six (rest above, mid-turn below). The mid-turn pose is
+// the fish's own: a CFish of the species runs its chains into a turn, and the whole body is turned
+// back so that its head points left. The second form renders every species from the side at rest,
+// at the size it spawns with and one scale for all (as in the tank), with the skins found in
+// SKIN_DIR (fish0.bmp ...), five to a row; a species without a mesh leaves its cell empty.
+// The light, the axis swap and the camera direction are the tank's, so "side" is what a viewer of
+// the tank sees; the projection is orthographic.
 #include "SkinBitmap.h"
 
-#include "fish/AngelfishMesh.h"
+#include "fish/Fish.h"
 #include "fish/MeshPart.h"
+#include "fish/SpeciesCatalogue.h"
 #include "fish/VertexSink.h"
+#include "fish/species/SpeciesMeshes.h"
 #include "platform/GLHeaders.h"
 #include "platform/OffscreenContext.h"
+#include "platform/Random.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 namespace {
 constexpr int kImageSize = 480;        // pixels, each view
 constexpr float kViewHalfSize = 0.62f; // half the visible square, in mesh units (times the size)
-constexpr float kPi = 3.14159265f;
+constexpr float kSheetHalfSize = 3.6f; // half a contact-sheet cell, in tank units
+constexpr int kSheetCell = 240;        // pixels of a contact-sheet cell
+constexpr int kSheetColumns = 5;
+constexpr int kTurnCalls = 14; // chains run into a 90-degree turn: the head part-way round
 
-using PoseArrays = std::vector<std::vector<float>>;
-
-// What the viewer needs of a species: its parts, its pose arrays, and a pose caught mid-turn.
-struct SpeciesView
+// All pose arrays zero: the rest pose.
+void ClearPose(PoseArrays& pose)
 {
-    const MeshPartSpec* (*parts)(int& count);
-    int poseCount;
-    const int* poseLengths;
-    int headingsPose;
-    void (*midTurn)(PoseArrays& pose);
-};
-
-// The angelfish mid-stroke: its chains' formulas at one phase, with the mouth open, and the body
-// bent from 0 degrees at the head to 40 at the tail root. (In the tank it turns rigidly; the bend
-// shows how the parts follow their columns.)
-void AngelfishMidTurn(PoseArrays& pose)
-{
-    constexpr float phase = 1.2f;
-    for (int i = 0; i < kAngelPoseLengths[kAngelGapeA]; ++i)
-        pose[kAngelGapeA][i] = 0.003f * (kAngelPoseLengths[kAngelGapeA] - i);
-    for (int i = 0; i < kAngelPoseLengths[kAngelGapeB]; ++i)
-        pose[kAngelGapeB][i] = 0.003f * (kAngelPoseLengths[kAngelGapeB] - i);
-    for (int i = 0; i < kAngelBodyColumns; ++i) {
-        pose[kAngelHeadings][i] = 40.0f * i / (kAngelBodyColumns - 1);
-        pose[kAngelSway][i] = i < 13 ? 0.0f : (i - 13) * 0.02f * std::sin(i * kPi / 16 + phase);
-    }
-    for (int i = 0; i < 10; ++i)
-        pose[kAngelDorsalWave][i] = i * 0.01f * std::sin(i * kPi / 5 + phase);
-    for (int i = 0; i < 7; ++i)
-        pose[kAngelPectoralBeat][i] = 0.05f * std::sin(i * kPi / 24 + phase);
-    for (int i = 0; i < 8; ++i) {
-        pose[kAngelVentralBeat][i] = i * 0.01f * std::sin(i * kPi / 20 + phase);
-        pose[kAngelAnalBeat][i] = 0.01f * std::sin(i * kPi / 2 + phase);
-    }
-    for (int i = 0; i < 15; ++i)
-        pose[kAngelTailBeat][i] = 0.05f * std::sin(i * kPi / 4 + phase);
+    std::memset(pose.values, 0, sizeof pose.values);
+    for (int c = 0; c < kMaxChains; ++c)
+        pose.pointers[c] = pose.values[c];
 }
 
-const SpeciesView kSpecies[] = {
-    {AngelfishParts, kAngelPoseCount, kAngelPoseLengths, kAngelHeadings, AngelfishMidTurn},
-};
-constexpr int kSpeciesModelled = sizeof(kSpecies) / sizeof(kSpecies[0]);
+// The fish's own chains mid-turn, with its mouth open; the body turned back by the head's heading.
+void MidTurnPose(int species, PoseArrays& pose)
+{
+    ResetRand15();
+    CFish fish;
+    fish.Initialise(species);
+    fish.Spawn(-90.0f, 90.0f, 10.0f, -22.0f, -50.0f, -10.0f);
+    fish.SetGait(0.3f, false);
+    fish.targetHeading = 90.0f;
+    ClearPose(pose);
+    for (int call = 0; call < kTurnCalls; ++call)
+        fish.Animate(pose);
+    float* headings = pose.values[fish.Species().headingsPose];
+    const float head = headings[0];
+    for (int i = 0; i < fish.Species().columns; ++i)
+        headings[i] -= head;
+}
 
 struct Options
 {
@@ -75,6 +70,7 @@ struct Options
     float light = 1.0f; // the tank's light at its default setting
     float size = 5.0f;  // an angelfish's size at spawn
     std::string out = ".";
+    std::string sheetSkins; // the contact sheet, with the skins of this folder
 };
 
 bool ParseOptions(int argc, char** argv, Options& options)
@@ -84,7 +80,9 @@ bool ParseOptions(int argc, char** argv, Options& options)
         if (i + 1 >= argc)
             return false;
         const char* value = argv[++i];
-        if (flag == "--species")
+        if (flag == "--sheet")
+            options.sheetSkins = value;
+        else if (flag == "--species")
             options.species = std::atoi(value);
         else if (flag == "--skin")
             options.skin = value;
@@ -97,7 +95,7 @@ bool ParseOptions(int argc, char** argv, Options& options)
         else
             return false;
     }
-    return options.species >= 0 && options.species < kSpeciesModelled && options.size > 0.0f;
+    return options.species >= 0 && options.species < kSpeciesTotal && options.size > 0.0f;
 }
 
 // The tank's lighting: GL_LIGHT1, white, far to the right, below and in front, fixed to the eye.
@@ -139,22 +137,23 @@ bool LoadSkin(const std::string& path)
     return true;
 }
 
-void DrawFish(const SpeciesView& species, const PoseArrays& pose, float size)
+// False when the species has no mesh yet.
+bool DrawFish(int species, const PoseArrays& pose, float size)
 {
-    std::vector<const float*> arrays;
-    for (const std::vector<float>& a : pose)
-        arrays.push_back(a.data());
+    int count = 0;
+    const MeshPartSpec* parts = SpeciesParts(species, count);
+    if (parts == nullptr)
+        return false;
     float partMatrix[16];
     SetIdentityMatrix(partMatrix);
     CGlVertexSink sink;
-    PartContext context{size, false, pose[species.headingsPose].data(), arrays.data(), partMatrix, &sink};
-    int count = 0;
-    const MeshPartSpec* parts = species.parts(count);
+    PartContext context{size, pose.values[SpeciesCatalogue(species).headingsPose], pose.pointers, partMatrix, &sink};
     glPushMatrix();
     glRotatef(-90.0f, 1.0f, 0.0f, 0.0f); // as the tank: model z is world up, model y world -z
     for (int i = 0; i < count; ++i)
         DrawMeshPart(parts[i], context);
     glPopMatrix();
+    return true;
 }
 
 struct View
@@ -176,6 +175,45 @@ bool Run(const std::string& command)
     std::fprintf(stderr, "kelpora_fishview: failed: %s\n", command.c_str());
     return false;
 }
+// Every species from the side at rest, each at its spawn size, one scale for all.
+bool WriteContactSheet(const Options& options, COffscreenContext& context)
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-kSheetHalfSize, kSheetHalfSize, -kSheetHalfSize, kSheetHalfSize, -50.0, 50.0);
+    glMatrixMode(GL_MODELVIEW);
+    const std::string out = options.out == "." ? "species.png" : options.out;
+    std::string sheet = "convert";
+    PoseArrays rest;
+    ClearPose(rest);
+    for (int s = 0; s < kSpeciesTotal; ++s) {
+        if (s % kSheetColumns == 0)
+            sheet += " \\(";
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glLoadIdentity();
+        ResetRand15();
+        CFish fish;
+        fish.Initialise(s);
+        const std::string skin = options.sheetSkins + "/fish" + std::to_string(s) + ".bmp";
+        int count = 0;
+        if (SpeciesParts(s, count) != nullptr && LoadSkin(skin))
+            DrawFish(s, rest, fish.size);
+        glFinish();
+        const std::string cell = out + ".cell" + std::to_string(s);
+        if (!context.WritePpm(cell + ".ppm"))
+            return false;
+        sheet += " '" + cell + ".ppm'";
+        if (s % kSheetColumns == kSheetColumns - 1)
+            sheet += " +append \\)";
+    }
+    sheet += " -append -resize " + std::to_string(kSheetColumns * kSheetCell) + "x '" + out + "'";
+    const bool ok = Run(sheet);
+    for (int s = 0; s < kSpeciesTotal; ++s)
+        std::remove((out + ".cell" + std::to_string(s) + ".ppm").c_str());
+    if (ok)
+        std::printf("%s\n", out.c_str());
+    return ok;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -184,8 +222,8 @@ int main(int argc, char** argv)
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: kelpora_fishview [--species 0..%d] [--skin fish.bmp] [--light 0..1] "
-                     "[--size S] [--out DIR]\n",
-                     kSpeciesModelled - 1);
+                     "[--size S] [--out DIR]\n       kelpora_fishview --sheet SKIN_DIR [--out FILE.png]\n",
+                     kSpeciesTotal - 1);
         return 2;
     }
     COffscreenContext context(kImageSize, kImageSize);
@@ -201,12 +239,12 @@ int main(int argc, char** argv)
         glColor4f(0.7f, 0.7f, 0.7f, 1.0f);
     }
 
-    const SpeciesView& species = kSpecies[options.species];
-    PoseArrays rest(species.poseCount);
-    for (int i = 0; i < species.poseCount; ++i)
-        rest[i].assign(species.poseLengths[i], 0.0f);
-    PoseArrays turning = rest;
-    species.midTurn(turning);
+    if (!options.sheetSkins.empty())
+        return WriteContactSheet(options, context) ? 0 : 1;
+
+    PoseArrays rest, turning;
+    ClearPose(rest);
+    MidTurnPose(options.species, turning);
 
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -222,7 +260,10 @@ int main(int argc, char** argv)
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
             glLoadIdentity();
             glRotatef(view.angle, view.ax, view.ay, view.az);
-            DrawFish(species, poseName == std::string("rest") ? rest : turning, options.size);
+            if (!DrawFish(options.species, poseName == std::string("rest") ? rest : turning, options.size)) {
+                std::fprintf(stderr, "kelpora_fishview: species %d has no mesh yet\n", options.species);
+                return 1;
+            }
             glFinish();
             const std::string base = prefix + "_" + view.name + "_" + poseName;
             if (!context.WritePpm(base + ".ppm")) {
