@@ -10,7 +10,8 @@
 
 namespace {
 constexpr float kDegreesToRadians = 0.017453292f;
-}
+constexpr float kCrabScale = 0.15f; // the crab's model units to the tank's
+} // namespace
 
 void CFish::Initialise(int id)
 {
@@ -78,6 +79,12 @@ void CFish::Spawn(float xMin, float xMax, float yTopArg, float yBottomArg, float
     }
     wallHit = 0;
     bodyLength = species->bodyLength;
+    // A rigid body is compiled with the size of this moment; growth later reaches only the limbs.
+    if (species->staticBody != nullptr) {
+        if (bodyList != 0)
+            glDeleteLists(bodyList, 1);
+        bodyList = BuildBodyList();
+    }
 }
 
 // One degree per frame; a target that cannot be hit exactly is settled within a degree below it.
@@ -89,10 +96,43 @@ void CFish::EasePitch()
         pitch -= 1.0f;
 }
 
-void CFish::Draw(CVertexSink& sink)
+void CFish::DrawParts(CVertexSink& sink, const PoseArrays& pose)
+{
+    PartContext context;
+    context.size = size;
+    context.columnHeadings = pose.values[species->headingsPose];
+    context.poseArrays = pose.pointers;
+    context.partMatrix = partMatrix;
+    context.sink = &sink;
+    for (int p = 0; p < species->partCount; ++p)
+        DrawMeshPart(species->parts[p], context);
+}
+
+void CFish::Draw(CVertexSink& sink, uint32_t texture)
 {
     PoseArrays pose;
     Animate(pose);
+    const float h = heading * kDegreesToRadians;
+
+    if (species->drawFrame == DrawFrame::Crab) {
+        // The crab turns as one rigid body on the tank's own axes (y up): tilted, then turned to
+        // its heading, then its model set upright, turned about and scaled down to the tank.
+        EasePitch();
+        glRotatef(-pitch, std::sin(h), -std::cos(h), 0.0f);
+        Wander();
+        glRotatef(heading, 0.0f, 1.0f, 0.0f);
+        glPushMatrix();
+        glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
+        glRotatef(180.0f, 0.0f, 0.0f, 1.0f);
+        glScalef(kCrabScale, kCrabScale, kCrabScale);
+        sink.BindTexture(texture);
+        sink.CallList(bodyList);
+        DrawParts(sink, pose);
+        Move();
+        UpdateBodyBox();
+        glPopMatrix();
+        return;
+    }
 
     // A species drawn squatter than its mesh scales the caller's matrix, which the caller pops.
     const float* scale = species->modelScale;
@@ -100,24 +140,21 @@ void CFish::Draw(CVertexSink& sink)
         glScalef(scale[0], scale[1], scale[2]);
     glPushMatrix();
     glRotatef(-90.0f, 1.0f, 0.0f, 0.0f); // model z becomes the tank's up, model y its -z
+    if (species->drawFrame == DrawFrame::Shrimp)
+        glRotatef(90.0f, 0.0f, 0.0f, 1.0f); // the shrimp's tables run along y
     EasePitch();
-    const float h = heading * kDegreesToRadians;
-    glRotatef(-pitch, std::sin(h), -std::cos(h), 0.0f); // tilt about the fish's own lateral axis
+    if (species->drawFrame != DrawFrame::Shrimp)
+        glRotatef(-pitch, std::sin(h), -std::cos(h), 0.0f); // tilt about the fish's own lateral axis
 
     Wander();
-
-    if (species->partCount > 0) {
-        PartContext context;
-        context.size = size;
-        context.columnHeadings = pose.values[species->headingsPose];
-        context.poseArrays = pose.pointers;
-        context.partMatrix = partMatrix;
-        context.sink = &sink;
-        for (int p = 0; p < species->partCount; ++p)
-            DrawMeshPart(species->parts[p], context);
-    }
-
+    DrawParts(sink, pose);
     Move();
     UpdateBodyBox();
     glPopMatrix();
+}
+
+uint32_t CFish::BuildBodyList() const
+{
+    const StaticBody* body = species->staticBody ? species->staticBody() : nullptr;
+    return body != nullptr ? CompileStaticBody(*body, size) : 0;
 }

@@ -51,7 +51,8 @@ public:
     // The per-frame routine: pose, orientation, wander, mesh, move, head point. The caller has
     // translated to `position` and pops its matrix afterwards; the matrix is left as found except
     // for the species' model scale, which is applied to it outside the routine's own push.
-    void Draw(CVertexSink& sink);
+    // `texture` is the species skin, bound by the crab before its body list (0 in picking passes).
+    void Draw(CVertexSink& sink, uint32_t texture = 0);
 
     // Steering.
     void Turn(float angle, bool flag, int mode);
@@ -89,6 +90,7 @@ public:
     float bodyLength = 0.0f;
     Vector3 headPoint;
     float partMatrix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    uint32_t bodyList = 0; // the crab's body, compiled at spawn with the size of that moment
 
     // Animation block.
     Oscillator oscillators[kMaxChains]; // one per chain, by chain index; unused by the other kinds
@@ -117,6 +119,8 @@ private:
     void BoundTargetHeading();
     void EasePitch();
 
+    void DrawParts(CVertexSink& sink, const PoseArrays& pose);
+    uint32_t BuildBodyList() const; // 0 when the species has no rigid body or GL has no list
     void RunFollower(float* out, int n);
     void RunWaveChain(const ChainSpec& chain, int c, float* out);
     void RedrawOnWrap(const ChainSpec& chain, int c);

@@ -9,14 +9,20 @@ namespace {
 constexpr float kDegreesToRadians = 0.017453292f;
 constexpr float kSoftWallNudge = 0.1f; // tank units per frame a soft wall moves a fish back in
 
-bool InRange(float value, float low, float high) { return value >= low && value <= high; }
+bool InRange(float value, float low, float high)
+{
+    return value >= low && value <= high;
+}
 
 bool PointsTowardNegX(float heading)
 {
     return InRange(heading, -90.0f, 90.0f) || InRange(heading, 270.0f, 360.0f) || InRange(heading, -360.0f, -270.0f);
 }
 
-bool PointsTowardPosZ(float heading) { return InRange(heading, 0.0f, 180.0f) || InRange(heading, -360.0f, -180.0f); }
+bool PointsTowardPosZ(float heading)
+{
+    return InRange(heading, 0.0f, 180.0f) || InRange(heading, -360.0f, -180.0f);
+}
 } // namespace
 
 void CFish::EaseSpeed(float step, float target)

@@ -27,15 +27,24 @@ class CBandDrawer
 public:
     CBandDrawer(const MeshPartSpec& part, PartContext& context) : part(part), context(context) {}
 
-    void DrawGrid(int g)
+    void DrawGrids()
     {
-        const MeshGrid& grid = part.grids[g];
-        const bool termsApply = (part.termGridMask >> g) & 1;
-        for (int r = 0; r + 1 < grid.rows; ++r) {
-            if (part.mirror != MirrorKind::MirroredOnly)
-                DrawBand(grid, r, false, termsApply);
-            if (part.mirror != MirrorKind::None)
-                DrawBand(grid, r, true, termsApply);
+        if (part.mirror == MirrorKind::GridsThenMirrored) {
+            for (const bool mirrored : {false, true}) {
+                for (int g = 0; g < part.gridCount; ++g) {
+                    for (int r = 0; r + 1 < part.grids[g].rows; ++r)
+                        DrawBand(g, r, mirrored);
+                }
+            }
+            return;
+        }
+        for (int g = 0; g < part.gridCount; ++g) {
+            for (int r = 0; r + 1 < part.grids[g].rows; ++r) {
+                if (part.mirror != MirrorKind::MirroredOnly)
+                    DrawBand(g, r, false);
+                if (part.mirror != MirrorKind::None)
+                    DrawBand(g, r, true);
+            }
         }
     }
 
@@ -47,7 +56,7 @@ public:
                 continue;
             context.sink->BeginQuads();
             for (int j = 0; j < 8; j += 2)
-                Emit(grid, 0, j, mirrored, false);
+                Emit(grid, 0, j, mirrored, (part.termGridMask & 1) != 0);
             context.sink->EndStrip();
         }
     }
@@ -92,10 +101,14 @@ private:
         return term.timesSize ? value * context.size : value;
     }
 
-    void DrawBand(const MeshGrid& grid, int r, bool mirrored, bool termsApply)
+    void DrawBand(int g, int r, bool mirrored)
     {
+        const MeshGrid& grid = part.grids[g];
+        const bool termsApply = (part.termGridMask >> g) & 1;
         CVertexSink& sink = *context.sink;
         const bool perColumn = part.binding.kind == BindingKind::PerColumn || part.binding.kind == BindingKind::Map;
+        if (part.binding.kind == BindingKind::PerBand)
+            SetPartRotation(context.partMatrix, context.columnHeadings[part.binding.firstColumn + r]);
         sink.BeginStrip();
         for (int j = 0; j < grid.cols; ++j) {
             if (perColumn)
@@ -109,7 +122,12 @@ private:
     void Emit(const MeshGrid& grid, int r, int j, bool mirrored, bool termsApply)
     {
         const MeshVertex& v = grid.At(r, j);
-        float p[3] = {v.x * context.size, (mirrored ? -v.y : v.y) * context.size, v.z * context.size};
+        const float scale = context.size * part.tableScale;
+        float p[3] = {v.x * scale + part.attachment[0], v.y * scale + part.attachment[1],
+                      (part.negateZ ? -v.z : v.z) * scale + part.attachment[2]};
+        const int lateral = static_cast<int>(part.mirrorAxis);
+        if (mirrored && !part.mirrorAfterTerms)
+            p[lateral] = -p[lateral];
         if (termsApply) {
             for (const DisplacementTerm& term : part.terms) {
                 if (term.poseArray < 0)
@@ -121,6 +139,8 @@ private:
                 p[static_cast<int>(term.axis)] += factor * PoseValue(term, r, j);
             }
         }
+        if (mirrored && part.mirrorAfterTerms)
+            p[lateral] = -p[lateral];
         const float* m = context.partMatrix;
         context.sink->Vertex(m[0] * p[0] + m[4] * p[1] + m[8] * p[2] + m[12],
                              m[1] * p[0] + m[5] * p[1] + m[9] * p[2] + m[13],
@@ -172,15 +192,16 @@ void DrawMeshPart(const MeshPartSpec& part, PartContext& context)
         context.sink->Translate(a * context.size * 0.001f, b * context.size * 0.001f, 0.0f);
     }
     const PartBinding& binding = part.binding;
-    if (binding.kind == BindingKind::Fixed)
+    if (binding.kind == BindingKind::Unrotated)
+        SetIdentityMatrix(context.partMatrix);
+    else if (binding.kind == BindingKind::Fixed)
         SetPartRotation(context.partMatrix, context.columnHeadings[binding.firstColumn]);
     else if (binding.kind == BindingKind::Mean)
         SetPartRotation(context.partMatrix,
                         (context.columnHeadings[binding.firstColumn] + context.columnHeadings[binding.secondColumn]) *
                             0.5f);
     CBandDrawer drawer(part, context);
-    for (int g = 0; g < part.gridCount; ++g)
-        drawer.DrawGrid(g);
+    drawer.DrawGrids();
     if (part.capFirstRing)
         drawer.DrawCap(part.grids[0]);
 }

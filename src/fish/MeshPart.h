@@ -54,9 +54,10 @@ struct MeshGrid
 
 enum class MirrorKind : uint8_t
 {
-    None,         // drawn once as stored
-    Bands,        // every band, then the same band mirrored (bodies, mouth halves)
-    MirroredOnly, // only the mirrored copy (the right twin of a fin drawn just before)
+    None,              // drawn once as stored
+    Bands,             // every band, then the same band mirrored (bodies, mouth halves)
+    MirroredOnly,      // only the mirrored copy (the right twin of a fin drawn just before)
+    GridsThenMirrored, // every grid as stored, then every grid mirrored (a pair of eyes in one part)
 };
 
 enum class BindingKind : uint8_t
@@ -66,6 +67,8 @@ enum class BindingKind : uint8_t
     Mean,      // the whole part follows the mean of body columns firstColumn and secondColumn
     Keep,      // no rotation of its own: keeps the matrix of the part drawn before it
     Map,       // part column j follows columnMap[j]
+    PerBand,   // band r (between rows r and r + 1) follows body column firstColumn + r
+    Unrotated, // the identity: a part already carried by a turned model (the crab's limbs)
 };
 
 // Where one part column sits on the body: A - t (A - B), with A the mean of body columns a1 and a2
@@ -142,6 +145,13 @@ struct MeshPartSpec
     DisplacementTerm terms[kMaxPartTerms];
     bool eyeTwitch = false;    // may jitter the model-view matrix before drawing (eyes)
     bool capFirstRing = false; // an eye closed by one quad over entries 0, 2, 4 and 6 of its first ring
+    bool negateZ = false;      // the table holds z upside down: the part emits -z (terms apply after)
+    Axis mirrorAxis = Axis::Y; // the lateral axis a mirrored copy negates (x in a model turned on its side)
+    // Limbs hung on a body: position = table x tableScale x size + attachment, then the terms, and a
+    // mirrored copy negates the lateral coordinate of that sum, attachment and terms included.
+    float tableScale = 1.0f;
+    float attachment[3] = {0.0f, 0.0f, 0.0f};
+    bool mirrorAfterTerms = false;
 };
 
 // The glRotate matrix for `angleRadians` about (ax, ay, az), column-major. An axis of length

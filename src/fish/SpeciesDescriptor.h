@@ -7,6 +7,7 @@
 #pragma once
 
 #include "fish/MeshPart.h"
+#include "fish/StaticBody.h"
 
 #include <cstdint>
 
@@ -194,6 +195,16 @@ struct ChainSpec
     GaitRetune gait;
 };
 
+// ---- drawing -----------------------------------------------------------------------------------
+
+// How the draw routine turns the model before its parts.
+enum class DrawFrame : uint8_t
+{
+    Standard, // the axis swap, then the pitch about the fish's own lateral axis
+    Crab,     // pitch and a rigid heading on the tank's axes, then its own turns and a 0.15 scale
+    Shrimp,   // the axis swap and a quarter turn more (tables along y); the pitch is never applied
+};
+
 // ---- the descriptor --------------------------------------------------------------------------
 
 struct SpeciesDescriptor
@@ -237,6 +248,8 @@ struct SpeciesDescriptor
 
     // Drawing.
     float modelScale[3] = {1.0f, 1.0f, 1.0f}; // applied to the caller's matrix before the model's own
-    const MeshPartSpec* parts;                // in draw order; null until the species is modelled
+    DrawFrame drawFrame = DrawFrame::Standard;
+    const StaticBody* (*staticBody)() = nullptr; // a rigid body compiled at spawn (the crab)
+    const MeshPartSpec* parts;                   // in draw order; null until the species is modelled
     int partCount;
 };

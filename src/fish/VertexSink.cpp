@@ -28,3 +28,13 @@ void CGlVertexSink::Translate(float x, float y, float z)
 {
     glTranslatef(x, y, z);
 }
+
+void CGlVertexSink::BindTexture(uint32_t texture)
+{
+    glBindTexture(GL_TEXTURE_2D, texture);
+}
+
+void CGlVertexSink::CallList(uint32_t list)
+{
+    glCallList(list);
+}

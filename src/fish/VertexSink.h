@@ -7,6 +7,8 @@
 
 #include "fish/MeshPart.h"
 
+#include <cstdint>
+
 class CVertexSink
 {
 public:
@@ -19,6 +21,9 @@ public:
     virtual void EndStrip() = 0;
     // Moves the model-view matrix (an eye's twitch), kept until the fish's matrix is popped.
     virtual void Translate(float x, float y, float z) = 0;
+    // A rigid body compiled at spawn: its texture (0 in picking passes) and its display list.
+    virtual void BindTexture(uint32_t) {}
+    virtual void CallList(uint32_t) {}
 };
 
 // Immediate-mode OpenGL: one GL_QUAD_STRIP per band, GL_QUADS for a cap.
@@ -30,4 +35,6 @@ public:
     void Vertex(float x, float y, float z, const MeshVertex& attributes) override;
     void EndStrip() override;
     void Translate(float x, float y, float z) override;
+    void BindTexture(uint32_t texture) override;
+    void CallList(uint32_t list) override;
 };

@@ -373,7 +373,7 @@ void CAquariumScene::DrawFish()
             CFish& fish = fishStore.At(s, i);
             glPushMatrix();
             glTranslatef(fish.position.x, fish.position.y, fish.position.z);
-            fish.Draw(glSink);
+            fish.Draw(glSink, speciesTextures[s]);
             glPopMatrix();
             // Seeking and eating food follow each fish here once feeding exists.
         }

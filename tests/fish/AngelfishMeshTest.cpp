@@ -2,6 +2,7 @@
 // eyes sit on the body, its proportions, its skin regions, and what the part template draws from it.
 #include "fish/AngelfishMesh.h"
 #include "fish/VertexSink.h"
+#include "fish/model/SkinLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -336,8 +337,8 @@ TEST(AngelfishMesh, TextureCoordinatesStayInTheirPartsOfTheSkin)
     const MeshPartSpec* parts = Parts();
     const MeshGrid& body = BodyGrid();
     ForEachVertex(body, [&](const MeshVertex& v, int r, int j) {
-        EXPECT_NEAR(v.u, 0.875f * j / 15.0f, 1e-5f);
-        EXPECT_NEAR(v.v, 1.0f - r / 9.0f, 1e-5f); // the back is the picture's top row, uploaded last
+        EXPECT_NEAR(v.u, skin::BodyU(j / 15.0f), 1e-5f); // evenly along the body's part of the picture
+        EXPECT_NEAR(v.v, 1.0f - r / 9.0f, 1e-5f);        // the back is the picture's top row, uploaded last
     });
     for (int i : {kDorsal, kLeftPectoral, kLeftVentral, kAnal, kTail})
         for (int g = 0; g < parts[i].gridCount; ++g)

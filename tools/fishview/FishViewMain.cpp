@@ -16,6 +16,7 @@
 #include "fish/Fish.h"
 #include "fish/MeshPart.h"
 #include "fish/SpeciesCatalogue.h"
+#include "fish/StaticBody.h"
 #include "fish/VertexSink.h"
 #include "fish/species/SpeciesMeshes.h"
 #include "platform/GLHeaders.h"
@@ -35,7 +36,8 @@ constexpr float kViewHalfSize = 0.62f; // half the visible square, in mesh units
 constexpr float kSheetHalfSize = 3.6f; // half a contact-sheet cell, in tank units
 constexpr int kSheetCell = 240;        // pixels of a contact-sheet cell
 constexpr int kSheetColumns = 5;
-constexpr int kTurnCalls = 14; // chains run into a 90-degree turn: the head part-way round
+constexpr int kTurnCalls = 14;      // chains run into a 90-degree turn: the head part-way round
+constexpr float kCrabScale = 0.15f; // as the tank draws the crab
 
 // All pose arrays zero: the rest pose.
 void ClearPose(PoseArrays& pose)
@@ -147,9 +149,24 @@ bool DrawFish(int species, const PoseArrays& pose, float size)
     float partMatrix[16];
     SetIdentityMatrix(partMatrix);
     CGlVertexSink sink;
-    PartContext context{size, pose.values[SpeciesCatalogue(species).headingsPose], pose.pointers, partMatrix, &sink};
+    const SpeciesDescriptor& descriptor = SpeciesCatalogue(species);
+    PartContext context{size, pose.values[descriptor.headingsPose], pose.pointers, partMatrix, &sink};
+    // The model turned as the tank turns it, at heading 0 and level.
     glPushMatrix();
-    glRotatef(-90.0f, 1.0f, 0.0f, 0.0f); // as the tank: model z is world up, model y world -z
+    const float* scale = descriptor.modelScale;
+    glScalef(scale[0], scale[1], scale[2]);
+    glRotatef(-90.0f, 1.0f, 0.0f, 0.0f); // model z is world up, model y world -z
+    if (descriptor.drawFrame == DrawFrame::Shrimp)
+        glRotatef(90.0f, 0.0f, 0.0f, 1.0f);
+    if (descriptor.drawFrame == DrawFrame::Crab) {
+        glRotatef(180.0f, 0.0f, 0.0f, 1.0f);
+        glScalef(kCrabScale, kCrabScale, kCrabScale);
+        if (descriptor.staticBody != nullptr) {
+            const uint32_t list = CompileStaticBody(*descriptor.staticBody(), size);
+            glCallList(list);
+            glDeleteLists(list, 1);
+        }
+    }
     for (int i = 0; i < count; ++i)
         DrawMeshPart(parts[i], context);
     glPopMatrix();

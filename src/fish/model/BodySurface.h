@@ -12,6 +12,9 @@
 
 #include "fish/model/VectorMath.h"
 
+#include <functional>
+#include <utility>
+
 // A lobe from `start` (t = 0) up to `peak` (t = peakAt) and on to `end` (t = 1). The exponents
 // shape the rise and the fall: above 1 a hollow flank, below 1 a full, rounded one.
 float Lobe(float t, float start, float peak, float peakAt, float end, float riseShape, float fallShape);
@@ -37,7 +40,12 @@ struct BodyShape
 class CBodySurface
 {
 public:
-    CBodySurface(const BodyShape& shape, int columns) : shape(shape), columns(columns) {}
+    // Body columns are evenly spaced along the body unless `spacing` maps a column (0 .. columns - 1)
+    // to its fraction t: a fish whose fins sit close behind its head packs its head columns.
+    CBodySurface(const BodyShape& shape, int columns, std::function<float(float column)> spacing = nullptr)
+        : shape(shape), columns(columns), spacing(std::move(spacing))
+    {
+    }
 
     struct Section
     {
@@ -54,7 +62,10 @@ public:
     // Where a part on the flank meets the body: the left surface's y at (x, z).
     float FlankY(float x, float z) const;
 
-    float ColumnFraction(float column) const { return column / static_cast<float>(columns - 1); }
+    float ColumnFraction(float column) const
+    {
+        return spacing ? spacing(column) : column / static_cast<float>(columns - 1);
+    }
     float ColumnX(float column) const { return At(ColumnFraction(column)).x; }
     Section ColumnSection(float column) const { return At(ColumnFraction(column)); }
     float Length() const { return shape.tailRootX - shape.headX; }
@@ -67,4 +78,5 @@ public:
 private:
     BodyShape shape;
     int columns;
+    std::function<float(float)> spacing;
 };

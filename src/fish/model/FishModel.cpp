@@ -30,7 +30,15 @@ Vector3 FinCurves::At(float a, float b) const
 
 MeshVertex FinCurves::Sample(float a, float b) const
 {
-    return MakeVertex(At(a, b), normal, skin::FinU(b), skin::FinV(a, tail));
+    return MakeVertex(At(a, b), normal, skin::FinU(paintFrom + (paintTo - paintFrom) * b), skin::FinV(a, tail));
+}
+
+Vector3 FinCurves::PlaneNormal() const
+{
+    const Vector3 across = root(1.0f) - root(0.0f) + (edge(1.0f) - edge(0.0f));
+    const Vector3 out = edge(0.5f) - root(0.5f);
+    Vector3 n = Normalised(Cross(across, out));
+    return n.y <= 0.0f ? n : n * -1.0f;
 }
 
 // ---- Fin shapes ----------------------------------------------------------------------------------
@@ -113,13 +121,16 @@ FinCurves FlankFin(const CBodySurface& body, const FlankFinShape& shape)
 
 // ---- The model -----------------------------------------------------------------------------------
 
-MeshGrid CFishModel::Grid(int rows, int cols, const std::function<MeshVertex(int r, int j)>& fill, int rootDivisor)
+MeshGrid CFishModel::Grid(int rows, int cols, const std::function<MeshVertex(int r, int j)>& fill, int rootDivisor,
+                          int rootEntries)
 {
     MeshGrid grid;
     grid.rows = rows;
     grid.cols = cols;
     grid.firstRowDivisor = rootDivisor;
-    grid.firstRowEntries = rootDivisor > 1 ? (cols + rootDivisor - 1) / rootDivisor : 0;
+    grid.firstRowEntries = rootDivisor <= 1  ? 0
+                           : rootEntries > 0 ? rootEntries
+                                             : (cols + rootDivisor - 1) / rootDivisor;
     blocks.emplace_back(new MeshVertex[grid.StoredVertices()]);
     MeshVertex* out = blocks.back().get();
     grid.vertices = out;
@@ -138,20 +149,25 @@ MeshGrid CFishModel::Grid(int rows, int cols, const std::function<MeshVertex(int
 MeshGrid CFishModel::Body(int rows, int cols)
 {
     return Grid(rows, cols, [this, rows, cols](int r, int k) {
-        const float t = static_cast<float>(k) / (cols - 1);
+        const float column = static_cast<float>(k);
+        const float t = cols == body.Columns() ? body.ColumnFraction(column) : column / static_cast<float>(cols - 1);
         const float around = static_cast<float>(r) / (rows - 1);
         return MakeVertex(body.Point(t, around), body.Normal(t, around), skin::BodyU(t), skin::BodyV(around));
     });
 }
 
-MeshGrid CFishModel::Fin(int rows, int cols, const FinCurves& curves, int rootDivisor)
+MeshGrid CFishModel::Fin(int rows, int cols, const FinCurves& curves, int rootDivisor, int rootEntries)
 {
+    const int entries = rootDivisor <= 1 ? 0 : rootEntries > 0 ? rootEntries : (cols + rootDivisor - 1) / rootDivisor;
     return Grid(
         rows, cols,
-        [&curves, rows, cols](int r, int j) {
-            return curves.Sample(static_cast<float>(j) / (cols - 1), static_cast<float>(r) / (rows - 1));
+        [&curves, rows, cols, rootDivisor, entries](int r, int j) {
+            // Root entry e (first serving column e * divisor) lies the fraction e / (entries - 1) along.
+            const float a = r == 0 && entries > 1 ? static_cast<float>(j / rootDivisor) / (entries - 1)
+                                                  : static_cast<float>(j) / (cols - 1);
+            return curves.Sample(a, static_cast<float>(r) / (rows - 1));
         },
-        rootDivisor);
+        rootDivisor, rootEntries);
 }
 
 MeshGrid CFishModel::FinBand(int rows, int cols, const FinCurves& curves, float b0, float b1, float a0, float a1)
@@ -195,10 +211,11 @@ MeshGrid CFishModel::Ribbon(int rows, int cols, const RibbonShape& shape)
 }
 
 MeshGrid CFishModel::Lip(int rows, int cols, bool upper, float tipX, float step, float halfWidth, float height,
-                         float tipScale)
+                         float tipScale, bool tipLast)
 {
     const float mouthZ = body.Shape().snoutZ;
-    return Grid(rows, cols, [=](int r, int j) {
+    return Grid(rows, cols, [=](int r, int column) {
+        const int j = tipLast ? cols - 1 - column : column; // columns counted from the tip
         // From the top of the upper lip's ridge (0) to the bottom of the chin (pi); the ridge and
         // the chin lie exactly on the midline, where the mirrored band joins.
         const float angle = (upper ? 0.0f : 0.5f * kPi) + 0.5f * kPi * static_cast<float>(r) / (rows - 1);

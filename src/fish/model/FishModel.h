@@ -118,8 +118,14 @@ struct FinCurves
     std::function<Vector3(float a, float b)> offset; // optional: added at (a, b), b from root (0) to edge (1)
     bool tail = false;                               // the tail's half of the fin strip
     Vector3 normal{0.0f, -1.0f, 0.0f};               // fins are thin: one normal for the whole fin
+    // The stretch of the fin strip's paint, root to edge, that this fin shows (0 the strip's root
+    // side, 1 its outer side): fins sharing one paint can show different parts of it.
+    float paintFrom = 0.0f, paintTo = 1.0f;
 
     Vector3 At(float a, float b) const;
+    // The outward (left, -y) normal of the plane through the fin's root and edge: for fins that
+    // lean out of the upright.
+    Vector3 PlaneNormal() const;
     // The vertex at (a, b), textured in the fin strip: outward b, across a.
     MeshVertex Sample(float a, float b) const;
 };
@@ -210,16 +216,22 @@ public:
 
     // Grids, filled and owned by the model. Grid() calls fill(r, j) once per stored entry (a
     // divided root row: once per root entry, with j its first column).
-    MeshGrid Grid(int rows, int cols, const std::function<MeshVertex(int r, int j)>& fill, int rootDivisor = 1);
+    MeshGrid Grid(int rows, int cols, const std::function<MeshVertex(int r, int j)>& fill, int rootDivisor = 1,
+                  int rootEntries = 0);
+    // The body: rows from the back around the left flank to the belly, columns at the surface's
+    // own column places when cols is its column count (evenly along the body otherwise).
     MeshGrid Body(int rows, int cols);
-    MeshGrid Fin(int rows, int cols, const FinCurves& curves, int rootDivisor = 1);
+    // A divided root row samples its entries so the last lies at the root's far end; rootEntries
+    // (0: as many as the divisor gives) fixes their count, the last serving the remaining columns.
+    MeshGrid Fin(int rows, int cols, const FinCurves& curves, int rootDivisor = 1, int rootEntries = 0);
     // A fin's rows between fractions b0 and b1 of the way from root to edge.
     MeshGrid FinBand(int rows, int cols, const FinCurves& curves, float b0, float b1, float a0 = 0.0f, float a1 = 1.0f);
     MeshGrid Ribbon(int rows, int cols, const RibbonShape& shape);
     // A lip shell in front of the snout: cols from the tip (x = tipX) back into the head, rows a
-    // quarter turn from the ridge (upper) or the mouth line (lower) around the mouth.
+    // quarter turn from the ridge (upper) or the mouth line (lower) around the mouth. With tipLast
+    // the columns run the other way, from the hinge to the tip, for gapes that grow along them.
     MeshGrid Lip(int rows, int cols, bool upper, float tipX, float step, float halfWidth, float height,
-                 float tipScale = 0.4f);
+                 float tipScale = 0.4f, bool tipLast = false);
     // Closed rings on the head at the layout's eye (the last column repeats the first): the rim,
     // inner rings and the cornea's peak, mapped rim to rim onto the painted eye. `radius` in mesh
     // units; rings[r] the radius fractions, lifts[r] the fractions of `bulge` it stands off.

@@ -43,10 +43,12 @@ constexpr float EyeRadiusV(const SpeciesLayout& layout)
     return layout.eyeRadius;
 }
 
-// Texture coordinates of a body point.
+// Texture coordinates of a body point. The body keeps half a texel inside its part of the picture,
+// so the linear filter never blends in the fin strip, across the picture's wrapping edge at the
+// snout or beside it at the tail root.
 constexpr float BodyU(float along)
 {
-    return kBodyU * along;
+    return 0.5f * kTexelU + (kBodyU - kTexelU) * along;
 }
 constexpr float BodyV(float around)
 {
