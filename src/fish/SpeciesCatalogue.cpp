@@ -5,6 +5,7 @@
 #include "fish/SpeciesCatalogue.h"
 
 #include "fish/AngelfishMesh.h"
+#include "fish/species/CrabMesh.h"
 #include "fish/species/SpeciesMeshes.h"
 
 #include <array>
@@ -489,6 +490,8 @@ std::array<SpeciesDescriptor, kSpeciesTotal> BuildCatalogue()
     SpeciesDescriptor& crab = all[kCrab] = FloorDweller("Crab", 19, WallVariant::Crab);
     crab.startSizeRule = StartSize::MostlyLargeCrab;
     crab.startSpeed = 0.2f;
+    crab.drawFrame = DrawFrame::Crab;
+    crab.staticBody = CrabBody;
     SetChains(crab, {Follower(19)});
 
     SpeciesDescriptor& shrimp = all[kShrimp] = FloorDweller("Shrimp", 14, WallVariant::Shrimp);
@@ -497,6 +500,7 @@ std::array<SpeciesDescriptor, kSpeciesTotal> BuildCatalogue()
     shrimp.speedMax = 0.2f;
     shrimp.wanderPeriod = 1000;
     shrimp.wanderResetSpan = 500;
+    shrimp.drawFrame = DrawFrame::Shrimp;
     SetChains(shrimp, {Follower(14)});
     // Every species draws the parts its mesh file gives; those not modelled yet draw nothing.
     for (int id = 0; id < kSpeciesTotal; ++id)

@@ -1,0 +1,8 @@
+// ArowanaLayout.h -- where the arowana's skin puts its eye, shared by its mesh and its painter.
+#pragma once
+
+#include "fish/model/SkinLayout.h"
+
+namespace skin {
+constexpr SpeciesLayout kArowanaLayout{0.06f, 0.40f, 0.07f, 1.75f};
+} // namespace skin

@@ -1,0 +1,8 @@
+// TurquoiseDiscusLayout.h -- where the turquoise discus's skin puts its eye, shared by its mesh and its painter.
+#pragma once
+
+#include "fish/model/SkinLayout.h"
+
+namespace skin {
+constexpr SpeciesLayout kTurquoiseDiscusLayout{0.07f, 0.40f, 0.07f, 1.75f};
+} // namespace skin
