@@ -5,6 +5,8 @@
 #include "platform/OffscreenContext.h"
 #include "view/AquariumScene.h"
 
+#include "fish/SpeciesCatalogue.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -14,25 +16,26 @@ struct SceneElements
 {
     const char* name;
     int showWater, showLight, showTerra, angelfish, bubbleSetting;
-    bool mixed; // the fish are of species 0 to 7, six or seven of each, instead of angelfish
+    int mixedSpecies; // the fish are spread over species 0 to mixedSpecies - 1 instead of angelfish; 0: not
 };
 
 constexpr SceneElements kCases[] = {
-    {"empty tank", 0, 0, 0, 0, 200, false},
-    {"water glow", 1, 0, 0, 0, 200, false},
-    {"light rays", 0, 1, 0, 0, 200, false},
-    {"floor and plants", 0, 0, 1, 0, 200, false},
-    {"200 bubbles", 0, 0, 0, 0, 0, false},
-    {"50 angelfish", 0, 0, 0, 50, 200, false},
-    {"50 angelfish over the floor, glow and rays", 1, 1, 1, 50, 200, false},
-    {"everything", 1, 1, 1, 50, 0, false},
-    {"50 fish of species 0 to 7", 0, 0, 0, 50, 200, true},
+    {"empty tank", 0, 0, 0, 0, 200, 0},
+    {"water glow", 1, 0, 0, 0, 200, 0},
+    {"light rays", 0, 1, 0, 0, 200, 0},
+    {"floor and plants", 0, 0, 1, 0, 200, 0},
+    {"200 bubbles", 0, 0, 0, 0, 0, 0},
+    {"50 angelfish", 0, 0, 0, 50, 200, 0},
+    {"50 angelfish over the floor, glow and rays", 1, 1, 1, 50, 200, 0},
+    {"everything", 1, 1, 1, 50, 0, 0},
+    {"50 fish of species 0 to 7", 0, 0, 0, 50, 200, 8},
+    {"50 fish of all fifteen species", 0, 0, 0, 50, 200, 15},
 };
 
-// Fifty fish spread over species 0 to 7: seven of the first two, six of the others.
-int MixedCount(int species)
+// Fifty fish spread evenly over the first `species` species, the first ones taking the remainder.
+int MixedCount(int species, int of)
 {
-    return species < 2 ? 7 : species < 8 ? 6 : 0;
+    return species >= of ? 0 : 50 / of + (species < 50 % of ? 1 : 0);
 }
 
 void FrameCostByElement(benchmark::State& state)
@@ -51,9 +54,9 @@ void FrameCostByElement(benchmark::State& state)
     settings.showLight = elements.showLight;
     settings.showTerra = elements.showTerra;
     settings.fishCount[0] = elements.angelfish;
-    if (elements.mixed) {
-        for (int species = 0; species < 8; ++species)
-            settings.fishCount[species] = MixedCount(species);
+    if (elements.mixedSpecies > 0) {
+        for (int species = 0; species < kSpeciesTotal; ++species)
+            settings.fishCount[species] = MixedCount(species, elements.mixedSpecies);
     }
     settings.bubbleSetting = elements.bubbleSetting;
     settings.fogSetting = 100;
@@ -63,5 +66,5 @@ void FrameCostByElement(benchmark::State& state)
     for (auto _ : state)
         scene->Tick();
 }
-BENCHMARK(FrameCostByElement)->DenseRange(0, 8)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
+BENCHMARK(FrameCostByElement)->DenseRange(0, 9)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
 } // namespace

@@ -29,6 +29,14 @@ struct Oscillator
     float step = 0.0f; // radians per phase step
 };
 
+// A phase shared by every fish of one species: each call by any of them advances it, so it runs
+// faster the more of them are drawn and stands still while none is.
+struct SharedPhase
+{
+    float phase = 0.0f; // radians, wraps to 0 past 2 pi
+    int counter = 0;    // calls, by any fish of the species, since the last phase step
+};
+
 // The pose arrays of one draw call: array c is filled by the species' chain c; arrays that no
 // chain fills are 0, so a part may read one to follow the body columns alone.
 struct PoseArrays
@@ -69,6 +77,11 @@ public:
     void Animate(PoseArrays& pose);
     void SetGait(float cruiseSpeed, bool closed);
 
+    // Animation state shared by all fish of a species (a mouth timer, shared phases). It lives for
+    // the whole run; the reset returns it to its start, all 0.
+    static SharedPhase SharedWave(int speciesId, int slot);
+    static void ResetSharedAnimation();
+
     void SetSeeking(bool value) { seeking = value; }
     const SpeciesDescriptor& Species() const { return *species; }
     int SpeciesId() const { return speciesId; }
@@ -94,6 +107,7 @@ public:
 
     // Animation block.
     Oscillator oscillators[kMaxChains]; // one per chain, by chain index; unused by the other kinds
+                                        // and by a chain that reruns another chain's oscillator
     int chainPeriods[kMaxChains] = {};  // calls per phase step; chains with a WrapRedraw draw new ones
     int swayStart = 0;                  // the sway chain's first swaying column m
     float driftValue = 0.0f;            // the drift chain's value, within -driftLimit..driftLimit
@@ -124,6 +138,7 @@ private:
     void RunFollower(float* out, int n);
     void RunWaveChain(const ChainSpec& chain, int c, float* out);
     void RedrawOnWrap(const ChainSpec& chain, int c);
+    void RunSharedWave(const ChainSpec& chain, float* out);
     void RunDrift(const ChainSpec& chain, float* out);
     void RunGape(const ChainSpec& chain, float* out);
     void AdvanceMouthTimer(const ChainSpec& chain);

@@ -8,25 +8,32 @@
 #include <cmath>
 
 namespace {
-// Species whose fish share one mouth timer keep it here, one per species.
+// Species whose fish share one mouth timer keep it here, one per species; likewise the phases
+// that all fish of a species advance together.
 int sharedMouthTimers[kSpeciesTotal] = {};
+SharedPhase sharedWaves[kSpeciesTotal][kMaxSharedWaves] = {};
 
 constexpr float kTwoPi = 6.283185f;
 constexpr float kPi = 3.1415925f;
 
 // One phase step every `period` calls; the step happens before the array is filled. Returns
 // whether the phase wrapped to 0 in this call.
-bool StepOscillator(Oscillator& oscillator, int period)
+bool StepPhase(float& phase, int& counter, int period, float step)
 {
-    if (oscillator.counter++ > period - 2) {
-        oscillator.phase += oscillator.step;
-        oscillator.counter = 0;
+    if (counter++ > period - 2) {
+        phase += step;
+        counter = 0;
     }
-    if (oscillator.phase > kTwoPi) {
-        oscillator.phase = 0.0f;
+    if (phase > kTwoPi) {
+        phase = 0.0f;
         return true;
     }
     return false;
+}
+
+bool StepOscillator(Oscillator& oscillator, int period)
+{
+    return StepPhase(oscillator.phase, oscillator.counter, period, oscillator.step);
 }
 
 // Moves `value` toward `target` by `step`, never past it.
@@ -66,6 +73,9 @@ void CFish::Animate(PoseArrays& pose)
             break;
         case ChainKind::Zero:
             break;
+        case ChainKind::SharedWave:
+            RunSharedWave(chain, out);
+            break;
         default:
             RunWaveChain(chain, c, out);
             break;
@@ -75,9 +85,12 @@ void CFish::Animate(PoseArrays& pose)
 
 void CFish::RunWaveChain(const ChainSpec& chain, int c, float* out)
 {
-    Oscillator& oscillator = oscillators[c];
-    if (StepOscillator(oscillator, chainPeriods[c]))
-        RedrawOnWrap(chain, c);
+    // A chain that reruns an earlier chain's oscillator advances it once more in the same frame,
+    // so its array may be one phase step ahead of the earlier one.
+    const int source = chain.oscillatorOf >= 0 ? chain.oscillatorOf : c;
+    Oscillator& oscillator = oscillators[source];
+    if (StepOscillator(oscillator, chainPeriods[source]))
+        RedrawOnWrap(species->chains[source], source);
     const float scale = chain.timesSize ? size : 1.0f;
     const float k = oscillator.waveNumber;
     const float phase = oscillator.phase;
@@ -113,8 +126,10 @@ void CFish::RunWaveChain(const ChainSpec& chain, int c, float* out)
         default:
             break;
         }
-        out[i] = value * scale;
+        out[i] = value * scale * chain.outputScale;
     }
+    for (int i = 0; i < chain.zeroFirst; ++i)
+        out[i] = 0.0f;
     for (int i = n - chain.zeroLast; i < n; ++i)
         out[i] = 0.0f;
     for (int i = chain.holdFirst; i <= chain.holdLast; ++i)
@@ -132,6 +147,30 @@ void CFish::RedrawOnWrap(const ChainSpec& chain, int c)
     oscillators[c].step = kPi / static_cast<float>(Rand15() % redraw.stepSpan + redraw.stepBase);
     if (redraw.swayStartSpan != 0)
         swayStart = Rand15() % redraw.swayStartSpan + redraw.swayStartBase;
+}
+
+// A ramp on one of the species' shared phases: period, step, wave number and coefficient are
+// the chain's own, only the phase and its counter are common to all fish.
+void CFish::RunSharedWave(const ChainSpec& chain, float* out)
+{
+    SharedPhase& shared = sharedWaves[speciesId][chain.sharedSlot];
+    StepPhase(shared.phase, shared.counter, chain.period, chain.step);
+    const float scale = chain.timesSize ? size : 1.0f;
+    for (int i = 0; i < chain.n; ++i) {
+        const float fi = static_cast<float>(i);
+        out[i] = fi * chain.amplitude * std::sin(fi * chain.waveNumber + shared.phase) * scale;
+    }
+}
+
+SharedPhase CFish::SharedWave(int id, int slot)
+{
+    return sharedWaves[id][slot];
+}
+
+void CFish::ResetSharedAnimation()
+{
+    std::fill(sharedMouthTimers, sharedMouthTimers + kSpeciesTotal, 0);
+    std::fill(&sharedWaves[0][0], &sharedWaves[0][0] + kSpeciesTotal * kMaxSharedWaves, SharedPhase{});
 }
 
 void CFish::RunDrift(const ChainSpec& chain, float* out)
@@ -349,8 +388,11 @@ void CFish::RunGape(const ChainSpec& chain, float* out)
 
 void CFish::SetGait(float cruiseSpeed, bool closed)
 {
+    if (species->gaitInert)
+        return;
     mouthClosed = closed;
     const float a = 10.0f * cruiseSpeed;
+    const float b = cruiseSpeed >= 0.2f ? 1.5f : 1.0f; // two gaits only: cruising and hurrying
     int sharedDraw = -1; // drawn at its first use, then the same for every chain of this call
     const auto divisor = [&](const GaitDraw& draw) {
         int q = draw.base + (draw.plusSwayStart ? swayStart : 0);
@@ -367,10 +409,11 @@ void CFish::SetGait(float cruiseSpeed, bool closed)
         Oscillator& oscillator = oscillators[c];
         if (gait.waveNumber != 0.0f)
             oscillator.waveNumber = gait.waveNumber;
+        const float factor = gait.byB ? b : a;
         if (gait.amplitudePerA != 0.0f)
-            oscillator.amplitude = gait.amplitudePerA * a;
+            oscillator.amplitude = gait.amplitudePerA * factor;
         if (gait.stepPiDivisor != 0.0f)
-            oscillator.step = a * (kPi / gait.stepPiDivisor);
+            oscillator.step = factor * (kPi / gait.stepPiDivisor);
 
         if (gait.waveDraw.IsSet())
             oscillator.waveNumber = kPi / divisor(gait.waveDraw);

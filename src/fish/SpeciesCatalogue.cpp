@@ -68,6 +68,18 @@ GaitRetune StepTimesA(float q)
 {
     return ByA(0.0f, 0.0f, q);
 }
+
+// The same by b, 1.5 when the fish hurries (cruise 0.2 and above) and 1 otherwise.
+GaitRetune ByB(float waveNumber, float perB, float q)
+{
+    GaitRetune gait = ByA(waveNumber, perB, q);
+    gait.byB = true;
+    return gait;
+}
+GaitRetune StepTimesB(float q)
+{
+    return ByB(0.0f, 0.0f, q);
+}
 GaitRetune AmplitudeAndStep(float perA, float q)
 {
     return ByA(0.0f, perA, q);
@@ -137,6 +149,33 @@ ChainSpec TimesSize(ChainSpec chain)
     return chain;
 }
 
+// A second array on an earlier chain's rhythm: chain `ofChain`'s oscillator runs once more.
+ChainSpec Rerun(ChainKind kind, int n, int ofChain)
+{
+    ChainSpec chain;
+    chain.kind = kind;
+    chain.n = n;
+    chain.oscillatorOf = ofChain;
+    return chain;
+}
+
+// A ramp times size on shared phase `slot`: every call by any fish of the species advances it,
+// one step of pi / 6 every 12 calls.
+ChainSpec Shared(int n, float waveNumber, float c, int slot)
+{
+    ChainSpec chain = TimesSize(Wave(ChainKind::SharedWave, n, 12, waveNumber, c, PiOver(6)));
+    chain.sharedSlot = slot;
+    return chain;
+}
+
+ChainSpec Zeros(int n)
+{
+    ChainSpec chain;
+    chain.kind = ChainKind::Zero;
+    chain.n = n;
+    return chain;
+}
+
 // The common swimmer: a mid-water fish of whole size 5 that cruises from set 1.
 SpeciesDescriptor Swimmer(const char* name, int columns)
 {
@@ -195,12 +234,6 @@ template <std::size_t N> void SetChains(SpeciesDescriptor& s, const ChainSpec (&
             s.headingsPose = s.chainCount;
         s.chains[s.chainCount++] = chain;
     }
-}
-
-// Followers ahead of the mouth chains; the species' own fin chains join as they are modelled.
-void SetFollowerAndMouth(SpeciesDescriptor& s, ChainSpec lower, ChainSpec upper)
-{
-    SetChains(s, {Follower(s.columns), lower, upper});
 }
 
 std::array<SpeciesDescriptor, kSpeciesTotal> BuildCatalogue()
@@ -444,6 +477,8 @@ std::array<SpeciesDescriptor, kSpeciesTotal> BuildCatalogue()
     steady.randomCatchUp = true;
     steady.spreadCap = 1.0f;
 
+    // 8: every pose value scaled by its size. Its body sways and its ventral fins ripple at a
+    // restless random rhythm redrawn at each wrap of their phase; its gait only sets the mouth.
     SpeciesDescriptor& betta = all[kBetta] = Swimmer("Betta", 15);
     betta.bodyLength = 0.64383f;
     betta.randomStartPitch = false;
@@ -452,10 +487,34 @@ std::array<SpeciesDescriptor, kSpeciesTotal> BuildCatalogue()
     betta.cruiseEaseStep = 0.05f;
     betta.follower = steady;
     betta.mouthTimerStartsAtZero = true;
-    SetFollowerAndMouth(betta, TimesSize(Gape(A, 7, GapeShape::Descending, 0.001f)),
-                        TimesSize(Gape(B, 8, GapeShape::Descending, 0.001f, MouthTimer::RandomLimit)));
+    {
+        ChainSpec sway = TimesSize(Wave(Sway, 15, 7, PiOver(10), 0.005f, PiOver(8), {}, 10));
+        sway.redraw = Rhythm(10, 3, 10, 2, 5, 10);
+        ChainSpec ventral = TimesSize(Wave(Ramp, 10, 3, PiOver(10), 0.005f, PiOver(8)));
+        ventral.redraw = Rhythm(3, 2, 16, 2);
+        ChainSpec tail = TimesSize(Wave(Sine, 25, 3, PiOver(10), 0.03f, PiOver(6)));
+        tail.zeroFirst = 2; // the fin's root stays on the body
+        ChainSpec drift = Drift(0.002f, 0.008f, 5, 3.0f);
+        drift.n = 7; // the small fins read element 0 of a 7-element array
+        const ChainSpec bettaChains[] = {
+            Follower(15),
+            TimesSize(Gape(A, 7, GapeShape::Descending, 0.001f)),
+            TimesSize(Gape(B, 8, GapeShape::Descending, 0.001f, MouthTimer::RandomLimit)),
+            sway,
+            TimesSize(Wave(Sine, 23, 3, PiOver(10), 0.05f, PiOver(8))),
+            TimesSize(Wave(Sine, 20, 4, PiOver(32), 0.04f, PiOver(8))),
+            ventral,
+            // The barbels ripple along a long wave, pi / 100, that nothing retunes.
+            TimesSize(Wave(Sine, 10, 3, PiOver(100), 0.02f, PiOver(6))),
+            tail,
+            drift,
+        };
+        SetChains(betta, bettaChains);
+        betta.swayPose = 3;
+    }
 
-    // 9 to 11 wander half as often and alternate their mouths at every wander.
+    // 9 to 11 wander half as often, alternate their mouths at every wander and beat their fins
+    // half as fast again when they hurry.
     for (int id : {kMedaka, kTurquoiseDiscus, kArowana}) {
         static const char* const names[] = {"Medaka", "TurquoiseDiscus", "Arowana"};
         static const int columns[] = {15, 12, 12};
@@ -467,33 +526,115 @@ std::array<SpeciesDescriptor, kSpeciesTotal> BuildCatalogue()
         s.cruiseEaseStep = 0.05f;
         s.gaitCall = GaitCall::AlternatingFlag;
     }
-    all[kMedaka].startSpeed = 0.2f;
-    SetFollowerAndMouth(all[kMedaka], Gape(A, 6, GapeShape::Ascending, 0.003f),
-                        Gape(B, 5, GapeShape::Ascending, 0.003f, MouthTimer::Threshold, 50));
-    all[kTurquoiseDiscus].follower = steady;
-    SetFollowerAndMouth(all[kTurquoiseDiscus], Leading(A, 7, 4, 7, 0.003f, MouthTimer::RandomBelow),
-                        Leading(B, 5, 2, 5, 0.003f, MouthTimer::None));
-    all[kArowana].follower.largeStep = 5.0f;
-    all[kArowana].follower.seekingStep = 5.0f;
-    all[kArowana].follower.catchUpSeekingStep = 5;
-    all[kArowana].follower.rule = ColumnRule::HeadFollowsNext;
-    SetFollowerAndMouth(all[kArowana], Leading(A, 5, 4, 5, 0.003f, MouthTimer::RandomBelow),
-                        Leading(B, 5, 4, 5, 0.003f, MouthTimer::None));
 
+    SpeciesDescriptor& medaka = all[kMedaka];
+    medaka.startSpeed = 0.2f;
+    const ChainSpec medakaChains[] = {
+        Gape(A, 6, GapeShape::Ascending, 0.003f),
+        Gape(B, 5, GapeShape::Ascending, 0.003f, MouthTimer::Threshold, 50),
+        Follower(15),
+        Wave(Sway, 15, 5, PiOver(12), 0.01f, PiOver(4), StepTimesB(4), 7),
+        Wave(Sine, 11, 7, PiOver(16), 0.01f, PiOver(6)),
+        Wave(Sine, 10, 7, PiOver(16), 0.03f, PiOver(6)),
+        Wave(Sine, 14, 7, PiOver(16), 0.01f, PiOver(6)),
+        Wave(Sine, 15, 7, PiOver(16), 0.01f, PiOver(6)),
+    };
+    SetChains(medaka, medakaChains);
+    medaka.swayPose = 3;
+
+    // 10: every pose value scaled by its size; a half-strength sway. Its dorsal and anal fins
+    // beat on one oscillator run twice a frame, so it steps twice as often as its period says and
+    // the anal fin may lead the dorsal fin by one step.
+    SpeciesDescriptor& turquoise = all[kTurquoiseDiscus];
+    turquoise.follower = steady;
+    {
+        ChainSpec sway = TimesSize(Wave(Sway, 12, 5, PiOver(12), 0.01f, PiOver(4), StepTimesB(4), 7));
+        sway.outputScale = 0.5f;
+        ChainSpec ventral = TimesSize(Wave(Sine, 9, 7, PiOver(20), 0.02f, PiOver(8)));
+        ventral.zeroFirst = 1;
+        constexpr int dorsal = 4;
+        const ChainSpec turquoiseChains[] = {
+            Leading(A, 7, 4, 7, 0.003f, MouthTimer::RandomBelow),
+            Leading(B, 5, 2, 5, 0.003f, MouthTimer::None),
+            Follower(12),
+            sway,
+            TimesSize(Wave(Sine, 14, 7, PiOver(5), 0.01f, PiOver(8), ByB(0.0f, 0.015f, 8))),
+            TimesSize(Rerun(Sine, 10, dorsal)),
+            TimesSize(Wave(Ramp, 9, 7, PiOver(24), 0.008f, PiOver(8), StepTimesB(8))),
+            ventral,
+            TimesSize(Wave(Sine, 13, 7, PiOver(4), 0.01f, PiOver(6))),
+            TimesSize(Wave(Sine, 14, 7, PiOver(2), 0.01f, PiOver(24))),
+        };
+        SetChains(turquoise, turquoiseChains);
+        turquoise.swayPose = 3;
+    }
+
+    // 11: every pose value scaled by its size; it sways from its second column on.
+    SpeciesDescriptor& arowana = all[kArowana];
+    arowana.follower.largeStep = 5.0f;
+    arowana.follower.seekingStep = 5.0f;
+    arowana.follower.catchUpSeekingStep = 5;
+    arowana.follower.rule = ColumnRule::HeadFollowsNext;
+    const ChainSpec arowanaChains[] = {
+        Leading(A, 5, 4, 5, 0.003f, MouthTimer::RandomBelow),
+        Leading(B, 5, 4, 5, 0.003f, MouthTimer::None),
+        Follower(12),
+        TimesSize(Wave(Sway, 12, 5, PiOver(12), 0.01f, PiOver(4), StepTimesB(4), 2)),
+        TimesSize(Wave(Sine, 8, 5, PiOver(20), 0.01f, PiOver(8), ByB(PiOver(5), 0.015f, 8))),
+        TimesSize(Wave(Ramp, 9, 7, PiOver(5), 0.005f, PiOver(8))),
+        TimesSize(Wave(Ramp, 8, 7, PiOver(20), 0.003f, PiOver(8))),
+        TimesSize(Wave(Sine, 7, 7, PiOver(2), 0.01f, PiOver(6))),
+        TimesSize(Wave(Sine, 13, 7, PiOver(6), 0.03f, PiOver(6))),
+    };
+    SetChains(arowana, arowanaChains);
+    arowana.swayPose = 3;
+
+    // 12: a half-strength sway; the top of its dorsal fin stands still and the drift moves its
+    // eyes. Nothing of its rhythm depends on its speed.
     SpeciesDescriptor& grouper = all[kSpottedGrouper] = FloorDweller("SpottedGrouper", 18, WallVariant::Soft);
     grouper.startHeading = StartHeading::Random180;
     grouper.randomRowAtSpawn = true;
     grouper.follower = steady;
-    SetFollowerAndMouth(grouper, Gape(A, 4, GapeShape::Ascending, 0.01f),
-                        Gape(B, 3, GapeShape::Ascending, 0.01f, MouthTimer::Threshold, 50));
+    grouper.gaitInert = true;
+    {
+        ChainSpec sway = Wave(Sway, 18, 5, PiOver(16), 0.01f, PiOver(6), {}, 5);
+        sway.outputScale = 0.5f;
+        ChainSpec dorsal = Wave(Sine, 16, 7, PiOver(16), 0.03f, PiOver(6));
+        dorsal.zeroLast = 4; // elements past n - 5
+        const ChainSpec grouperChains[] = {
+            Follower(18),
+            sway,
+            Gape(A, 4, GapeShape::Ascending, 0.01f),
+            Gape(B, 3, GapeShape::Ascending, 0.01f, MouthTimer::Threshold, 50),
+            dorsal,
+            Wave(Sine, 23, 3, PiOver(24), 0.05f, PiOver(8)),
+            Wave(Sine, 10, 7, PiOver(20), 0.01f, PiOver(6)),
+            Wave(Sine, 16, 7, PiOver(16), 0.03f, PiOver(6)),
+            Wave(Sine, 24, 7, PiOver(8), 0.03f, PiOver(6)),
+            Drift(0.002f, 0.008f, 10, 2.0f),
+        };
+        SetChains(grouper, grouperChains);
+        grouper.swayPose = 1;
+    }
 
+    // 13: a rigid body turned by its heading alone (no part reads the follower's columns); its
+    // legs beat in unison, the first pair and the first four claw elements held still.
     SpeciesDescriptor& crab = all[kCrab] = FloorDweller("Crab", 19, WallVariant::Crab);
     crab.startSizeRule = StartSize::MostlyLargeCrab;
     crab.startSpeed = 0.2f;
     crab.drawFrame = DrawFrame::Crab;
     crab.staticBody = CrabBody;
-    SetChains(crab, {Follower(19)});
+    crab.gaitInert = true;
+    {
+        ChainSpec legs = TimesSize(Wave(ChainKind::Uniform, 10, 3, PiOver(12), 0.05f, PiOver(4)));
+        legs.zeroFirst = 2;
+        ChainSpec claws = TimesSize(Wave(Sine, 10, 3, PiOver(24), 0.1f, PiOver(4)));
+        claws.zeroFirst = 4;
+        SetChains(crab, {Follower(19), legs, claws});
+    }
 
+    // 14: its body waves up and down in place of a sway, and its limbs ripple on phases shared by
+    // every shrimp, so they hurry the more shrimp there are and rest while none is drawn.
     SpeciesDescriptor& shrimp = all[kShrimp] = FloorDweller("Shrimp", 14, WallVariant::Shrimp);
     shrimp.startSpeed = 0.05f;
     shrimp.speedMin = 0.05f;
@@ -501,7 +642,19 @@ std::array<SpeciesDescriptor, kSpeciesTotal> BuildCatalogue()
     shrimp.wanderPeriod = 1000;
     shrimp.wanderResetSpan = 500;
     shrimp.drawFrame = DrawFrame::Shrimp;
-    SetChains(shrimp, {Follower(14)});
+    shrimp.gaitInert = true;
+    const ChainSpec shrimpChains[] = {
+        Follower(14),
+        TimesSize(Wave(Sine, 14, 3, PiOver(12), 0.025f, PiOver(4))),
+        Shared(8, PiOver(32), 0.005f, 0),
+        Zeros(8), // the rear pair's second array
+        Shared(9, PiOver(32), 0.01f, 1),
+        Shared(9, PiOver(24), 0.02f, 2),
+        Shared(12, PiOver(64), 0.005f, 3),
+        Shared(12, PiOver(24), 0.005f, 4),
+    };
+    SetChains(shrimp, shrimpChains);
+    shrimp.swayPose = 1; // the body wave, which its parts add to z
     // Every species draws the parts its mesh file gives; those not modelled yet draw nothing.
     for (int id = 0; id < kSpeciesTotal; ++id)
         all[id].parts = SpeciesParts(id, all[id].partCount);

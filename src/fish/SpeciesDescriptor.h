@@ -14,6 +14,7 @@
 constexpr int kMaxChains = 12;     // pose chains per species
 constexpr int kMaxColumns = 32;    // body columns (the longest body has 31)
 constexpr int kMaxPoseLength = 90; // elements of one pose array (the clownfish's tail beat has 90)
+constexpr int kMaxSharedWaves = 5; // oscillators one species shares among all its fish
 
 // ---- start values ----------------------------------------------------------------------------
 
@@ -83,11 +84,12 @@ enum class ChainKind : uint8_t
     Ramp,         // i * c * sin(i k + phase)
     ReversedRamp, // (n - i) * c * sin(i k + phase)
     Sway,         // 0 before column m, then (i - m) * c * sin(i k + phase)
-    Uniform,      // sin(k + phase) * size * amplitude for every element
+    Uniform,      // sin(k + phase) * amplitude for every element: k is added once, not per element
     GapeA,        // lower mouth opening
     GapeB,        // upper mouth opening
     Zero,         // all 0
     Drift,        // one value in element 0 that wanders with the pitch (DriftRule)
+    SharedWave,   // as Ramp, on a phase shared by every fish of the species (ChainSpec::sharedSlot)
 };
 
 enum class SwayForm : uint8_t
@@ -139,6 +141,7 @@ struct GaitRetune
     float waveNumber = 0.0f;    // new wave number; 0 = unchanged
     float amplitudePerA = 0.0f; // amplitude = this * a; 0 = unchanged
     float stepPiDivisor = 0.0f; // step = a * pi / this; 0 = unchanged
+    bool byB = false;           // amplitude and step scale by b instead of a
 
     GaitDraw waveDraw;             // wave number = pi / divisor
     float amplitudeBase = 0.0f;    // amplitude = amplitudeBase + 0.01 * (rand() % amplitudeSpan)
@@ -181,9 +184,11 @@ struct ChainSpec
     bool swayStartDrawn = false; // m starts as a draw by `redraw`'s rule instead of swayStart
     SwayForm swayForm = SwayForm::FromStart;
     WrapRedraw redraw;
-    bool timesSize = false; // the array is multiplied by the fish's size
-    int zeroLast = 0;       // after the wave: this many trailing elements are 0
-    int holdSource = -1;    // after the wave: elements holdFirst..holdLast take this one's value
+    bool timesSize = false;   // the array is multiplied by the fish's size
+    float outputScale = 1.0f; // the finished wave is multiplied by this
+    int zeroFirst = 0;        // after the wave: this many leading elements are 0
+    int zeroLast = 0;         // after the wave: this many trailing elements are 0
+    int holdSource = -1;      // after the wave: elements holdFirst..holdLast take this one's value
     int holdFirst = 0;
     int holdLast = -1;
     DriftRule drift;
@@ -193,6 +198,8 @@ struct ChainSpec
     int gapeLeading = 0; // Leading shape: elements written
     int gapeStart = 0;   // Leading shape: the factor of element 0
     GaitRetune gait;
+    int oscillatorOf = -1; // runs the oscillator (and period) of this earlier chain once more; -1: its own
+    int sharedSlot = 0;    // SharedWave: which of the species' shared phases
 };
 
 // ---- drawing -----------------------------------------------------------------------------------
@@ -243,8 +250,9 @@ struct SpeciesDescriptor
     bool mouthTimerStartsAtZero;  // else rand() % 15
     ChainSpec chains[kMaxChains]; // in call order; chain c fills pose array c, arrays past chainCount stay 0
     int chainCount;
-    int headingsPose; // which pose array holds columnHeadings
-    int swayPose;     // which holds columnSway; -1 when none
+    int headingsPose;       // which pose array holds columnHeadings
+    int swayPose;           // which holds columnSway; -1 when none
+    bool gaitInert = false; // SetGait changes nothing, not even the mouth
 
     // Drawing.
     float modelScale[3] = {1.0f, 1.0f, 1.0f}; // applied to the caller's matrix before the model's own

@@ -1,14 +1,15 @@
 // FishViewMain.cpp -- kelpora_fishview: a species' mesh parts rendered offscreen, posed by its own chains.
 //
 //   kelpora_fishview [--species N] [--skin fish.bmp] [--light 0..1] [--size S] [--out DIR]
-//   kelpora_fishview --sheet SKIN_DIR [--out FILE.png]
+//   kelpora_fishview --sheet SKIN_DIR [--sheet-pose rest|turn] [--out FILE.png]
 //
 // The first form writes DIR/fishN_<view>_<pose>.png for the side, top and front views, at rest and
 // mid-turn, and DIR/fishN_sheet.png with all six (rest above, mid-turn below). The mid-turn pose is
 // the fish's own: a CFish of the species runs its chains into a turn, and the whole body is turned
 // back so that its head points left. The second form renders every species from the side at rest,
 // at the size it spawns with and one scale for all (as in the tank), with the skins found in
-// SKIN_DIR (fish0.bmp ...), five to a row; a species without a mesh leaves its cell empty.
+// SKIN_DIR (fish0.bmp ...), five to a row; a species without a mesh leaves its cell empty. With
+// --sheet-pose turn every fish is caught mid-turn instead, posed by its own chains.
 // The light, the axis swap and the camera direction are the tank's, so "side" is what a viewer of
 // the tank sees; the projection is orthographic.
 #include "SkinBitmap.h"
@@ -36,8 +37,9 @@ constexpr float kViewHalfSize = 0.62f; // half the visible square, in mesh units
 constexpr float kSheetHalfSize = 3.6f; // half a contact-sheet cell, in tank units
 constexpr int kSheetCell = 240;        // pixels of a contact-sheet cell
 constexpr int kSheetColumns = 5;
-constexpr int kTurnCalls = 14;      // chains run into a 90-degree turn: the head part-way round
-constexpr float kCrabScale = 0.15f; // as the tank draws the crab
+constexpr int kTurnCalls = 14;          // chains run into a 90-degree turn: the head part-way round
+constexpr float kCrabScale = 0.15f;     // as the tank draws the crab
+constexpr float kTurnSheetTilt = 55.0f; // degrees the mid-turn sheet looks down on the fish
 
 // All pose arrays zero: the rest pose.
 void ClearPose(PoseArrays& pose)
@@ -72,7 +74,8 @@ struct Options
     float light = 1.0f; // the tank's light at its default setting
     float size = 5.0f;  // an angelfish's size at spawn
     std::string out = ".";
-    std::string sheetSkins; // the contact sheet, with the skins of this folder
+    std::string sheetSkins;    // the contact sheet, with the skins of this folder
+    bool sheetTurning = false; // the contact sheet's fish caught mid-turn instead of at rest
 };
 
 bool ParseOptions(int argc, char** argv, Options& options)
@@ -84,6 +87,8 @@ bool ParseOptions(int argc, char** argv, Options& options)
         const char* value = argv[++i];
         if (flag == "--sheet")
             options.sheetSkins = value;
+        else if (flag == "--sheet-pose")
+            options.sheetTurning = std::string(value) == "turn";
         else if (flag == "--species")
             options.species = std::atoi(value);
         else if (flag == "--skin")
@@ -201,8 +206,7 @@ bool WriteContactSheet(const Options& options, COffscreenContext& context)
     glMatrixMode(GL_MODELVIEW);
     const std::string out = options.out == "." ? "species.png" : options.out;
     std::string sheet = "convert";
-    PoseArrays rest;
-    ClearPose(rest);
+    PoseArrays pose;
     for (int s = 0; s < kSpeciesTotal; ++s) {
         if (s % kSheetColumns == 0)
             sheet += " \\(";
@@ -213,8 +217,15 @@ bool WriteContactSheet(const Options& options, COffscreenContext& context)
         fish.Initialise(s);
         const std::string skin = options.sheetSkins + "/fish" + std::to_string(s) + ".bmp";
         int count = 0;
-        if (SpeciesParts(s, count) != nullptr && LoadSkin(skin))
-            DrawFish(s, rest, fish.size);
+        if (SpeciesParts(s, count) != nullptr && LoadSkin(skin)) {
+            if (options.sheetTurning) {
+                MidTurnPose(s, pose);
+                glRotatef(kTurnSheetTilt, 1.0f, 0.0f, 0.0f); // from above the side, where a bend shows
+            } else {
+                ClearPose(pose);
+            }
+            DrawFish(s, pose, fish.size);
+        }
         glFinish();
         const std::string cell = out + ".cell" + std::to_string(s);
         if (!context.WritePpm(cell + ".ppm"))
@@ -239,7 +250,8 @@ int main(int argc, char** argv)
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: kelpora_fishview [--species 0..%d] [--skin fish.bmp] [--light 0..1] "
-                     "[--size S] [--out DIR]\n       kelpora_fishview --sheet SKIN_DIR [--out FILE.png]\n",
+                     "[--size S] [--out DIR]\n       kelpora_fishview --sheet SKIN_DIR [--sheet-pose rest|turn] "
+                     "[--out FILE.png]\n",
                      kSpeciesTotal - 1);
         return 2;
     }

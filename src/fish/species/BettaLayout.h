@@ -4,5 +4,8 @@
 #include "fish/model/SkinLayout.h"
 
 namespace skin {
-constexpr SpeciesLayout kBettaLayout{0.07f, 0.40f, 0.07f, 1.75f};
+// The eye sits high on the pointed head, a little behind the upturned mouth; its radius is a
+// fraction of the girth; the aspect is the body's length over its mean half girth, as
+// CBodySurface::Aspect() gives it for the betta's BodyShape.
+constexpr SpeciesLayout kBettaLayout{0.10f, 0.36f, 0.14f, 3.30f};
 } // namespace skin

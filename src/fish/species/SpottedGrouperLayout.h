@@ -4,5 +4,8 @@
 #include "fish/model/SkinLayout.h"
 
 namespace skin {
-constexpr SpeciesLayout kSpottedGrouperLayout{0.10f, 0.32f, 0.07f, 1.75f};
+// The eye over body column 3 (12.6% of the body), high on the big head; its painted radius, 0.045
+// of the girth, is 0.0074 mesh units on a body 0.42 long with aspect 2.54 (its BodyShape's length
+// over its mean half girth, SpottedGrouperMesh.cpp). The mesh eye is drawn somewhat larger.
+constexpr SpeciesLayout kSpottedGrouperLayout{0.126f, 0.30f, 0.045f, 2.54f};
 } // namespace skin
