@@ -73,6 +73,34 @@ FinCurves MedianFin(const CBodySurface& body, const MedianFinShape& shape)
     return fin;
 }
 
+FinCurves RingFin(const CBodySurface& body, const RingFinShape& shape)
+{
+    const float up = shape.hangs ? -1.0f : 1.0f;
+    auto outline = [&body, shape](float t) {
+        const CBodySurface::Section s = body.At(std::clamp(t, 0.0f, 1.0f));
+        return shape.hangs ? s.bottom : s.top;
+    };
+    auto fraction = [&body, shape](float a) {
+        return body.ColumnFraction(shape.firstColumn + a * (shape.lastColumn - shape.firstColumn));
+    };
+    auto root = [&body, shape, up, outline, fraction](float a) {
+        const float t = fraction(a);
+        return Vector3{body.At(t).x, 0.0f, outline(t) - up * shape.rootSink};
+    };
+    FinCurves fin;
+    fin.root = root;
+    fin.edge = [&body, shape, up, outline, fraction, root](float a) {
+        const float t = fraction(a);
+        constexpr float dt = 0.01f; // the outline's slope is taken over this much of the body's length
+        const float slope = (outline(t + dt) - outline(t - dt)) / (2.0f * dt * body.Length());
+        // Lean of the outward normal behind upright: a falling outline leans it back.
+        const float lean = std::clamp(std::atan(-up * slope) + shape.rake, -shape.maxLean, shape.maxLean);
+        const float length = Lobe(a, shape.h0, shape.peak, shape.peakAt, shape.h1, shape.riseShape, shape.fallShape);
+        return root(a) + Vector3{std::sin(lean), 0.0f, up * std::cos(lean)} * length;
+    };
+    return fin;
+}
+
 FinCurves TailFan(const CBodySurface& body, const TailShape& shape)
 {
     FinCurves fin;

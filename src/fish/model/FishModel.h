@@ -155,6 +155,29 @@ struct MedianFinShape
 
 FinCurves MedianFin(const CBodySurface& body, const MedianFinShape& shape);
 
+// A fin band that rings the body's outline, as a discus's dorsal and anal fins do: its root runs
+// along the back (or, hanging, the belly) from body column firstColumn to lastColumn, rootSink
+// inside the outline, and each ray stands out along the outline's outward normal, leaned back by
+// `rake`. The lean is held to at most maxLean either side of upright, so that where the outline
+// falls into the tail stalk the last rays round off over the tail root instead of lying along it.
+// Ray lengths run as a lobe (Lobe) from h0 at the front over the widest, `peak` at fraction peakAt
+// of the band, to h1 at the last ray; riseShape is how soon the band widens from the front,
+// fallShape how full its rear lobe stays. The fin is sampled at a (0..1 over the whole band), so
+// parts cut from one band lie on one fin and share their boundary rays. Lengths are mesh units,
+// angles radians; lastColumn > firstColumn, and the columns need not be whole.
+struct RingFinShape
+{
+    float firstColumn, lastColumn;
+    bool hangs; // below the belly (an anal fin) instead of on the back
+    float h0, peak, peakAt, h1;
+    float rake;    // back from the outline's normal
+    float maxLean; // the most a ray leans from upright, either way
+    float riseShape = 1.1f, fallShape = 0.7f;
+    float rootSink = 0.004f; // roots sit this far inside the body, so no seam shows
+};
+
+FinCurves RingFin(const CBodySurface& body, const RingFinShape& shape);
+
 // A fan tail on the tail root: root along the stalk (top to bottom), edge an arc about a centre
 // just ahead of it. reach(f) = length (1 - notch (1 - c^2) + tipReach c^6 - fork (1 - c)^2), with
 // c = |2f - 1| (0 in the middle, 1 at a corner): a notch dents the middle, a fork cuts a V, the tip

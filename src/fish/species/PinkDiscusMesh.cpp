@@ -16,9 +16,6 @@
 #include "fish/model/FishModel.h"
 #include "fish/model/SpeciesLayouts.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace {
 constexpr float kPi = 3.14159265f;
 constexpr float kDegrees = kPi / 180.0f;
@@ -51,25 +48,19 @@ constexpr float kLipTipScale = 0.5f;
 
 // ---- Dorsal and anal bands: rays standing out of the outline, widening to a rounded rear lobe -----
 // Each ray leaves the body along the outline's outward normal, leaned back by the rake and held
-// to at most kRingMaxLean behind upright, so the last rays round off over the tail root.
-struct RingShape
-{
-    int firstColumn;            // the band's first ray...
-    int lastColumn;             // ...and its last, at the tail root
-    bool hangs;                 // below the belly
-    float h0, peak, peakAt, h1; // ray lengths: at the front, the widest (at fraction peakAt), the last
-};
-constexpr RingShape kDorsalRing{4, 13, false, 0.010f, 0.062f, 0.72f, 0.040f};
-constexpr RingShape kAnalRing{6, 13, true, 0.008f, 0.058f, 0.70f, 0.038f};
+// to at most kRingMaxLean behind upright, so the last rays round off over the tail root. Ray
+// lengths: at the front, the widest (at a fraction of the band), the last.
+constexpr int kBackFirst = 4;          // the band over the back: columns 4..13
+constexpr int kBellyFirst = 6;         // the band under the belly: columns 6..13
+constexpr int kBandLast = 13;          // both end at the tail root
 constexpr int kFrontDorsalColumns = 4; // columns 4..7
 constexpr int kRearDorsalFirst = 7;    // columns 7..13
 constexpr int kVentralColumns = 4;     // columns 6..9: the low front of the lower band
 constexpr int kAnalFirst = 9;          // columns 9..13
 constexpr float kRingRake = 14.0f * kDegrees;
 constexpr float kRingMaxLean = 58.0f * kDegrees;
-constexpr float kRingRise = 1.1f; // the band's ray lengths: how soon it widens from the front...
-constexpr float kRingFall = 0.7f; // ...and how full its rear lobe stays
-constexpr float kRingRootSink = 0.004f;
+constexpr RingFinShape kDorsalRing{kBackFirst, kBandLast, false, 0.01f, 0.062f, 0.72f, 0.04f, kRingRake, kRingMaxLean};
+constexpr RingFinShape kAnalRing{kBellyFirst, kBandLast, true, 0.008f, 0.058f, 0.70f, 0.038f, kRingRake, kRingMaxLean};
 
 // ---- Tail: a broad fan with a gently rounded edge ------------------------------------------------
 constexpr float kTailLength = 0.115f;
@@ -121,40 +112,10 @@ CBodySurface DiscusBody()
     return CBodySurface(shape, kBodyColumns);
 }
 
-// A median fin that follows the outline: its root on the back (or the belly) from firstColumn to
-// lastColumn, each ray standing out along the outline's normal, leaned back. Sampled at a (0..1
-// over the whole band) so that the parts cut from one band share their boundary rays.
-FinCurves RingFin(const CBodySurface& body, const RingShape& ring)
-{
-    const float first = static_cast<float>(ring.firstColumn);
-    const float span = static_cast<float>(ring.lastColumn - ring.firstColumn);
-    const float up = ring.hangs ? -1.0f : 1.0f;
-    auto outline = [&body, ring](float t) {
-        const CBodySurface::Section s = body.At(std::clamp(t, 0.0f, 1.0f));
-        return ring.hangs ? s.bottom : s.top;
-    };
-    auto root = [&body, first, span, up, outline](float a) {
-        const float t = body.ColumnFraction(first + a * span);
-        return Vector3{body.At(t).x, 0.0f, outline(t) - up * kRingRootSink};
-    };
-    FinCurves fin;
-    fin.root = root;
-    fin.edge = [&body, ring, first, span, up, outline, root](float a) {
-        const float t = body.ColumnFraction(first + a * span);
-        constexpr float dt = 0.01f;
-        const float slope = (outline(t + dt) - outline(t - dt)) / (2.0f * dt * body.Length());
-        // Lean of the outward normal behind upright: a falling outline leans it back.
-        const float lean = std::clamp(std::atan(-up * slope) + kRingRake, -kRingMaxLean, kRingMaxLean);
-        const float length = Lobe(a, ring.h0, ring.peak, ring.peakAt, ring.h1, kRingRise, kRingFall);
-        return root(a) + Vector3{std::sin(lean), 0.0f, up * std::cos(lean)} * length;
-    };
-    return fin;
-}
-
 // Columns first..first + cols - 1 of a band, as a 2-row fin grid.
-MeshGrid RingPart(CFishModel& model, const FinCurves& band, const RingShape& ring, int first, int cols)
+MeshGrid RingPart(CFishModel& model, const FinCurves& band, const RingFinShape& ring, int first, int cols)
 {
-    const float span = static_cast<float>(ring.lastColumn - ring.firstColumn);
+    const float span = ring.lastColumn - ring.firstColumn;
     return model.Grid(2, cols, [&band, &ring, first, span](int r, int j) {
         return band.Sample((first - ring.firstColumn + j) / span, static_cast<float>(r));
     });
@@ -209,10 +170,9 @@ CFishModel* BuildPinkDiscus()
         part.terms[0] = Term(kPinkDiscusSway, Axis::Y).OfBodyColumn();
         part.terms[1] = Term(beat, Axis::Y).EdgeRow();
     };
-    addBandPart("front dorsal fin", RingPart(m, dorsal, kDorsalRing, kDorsalRing.firstColumn, kFrontDorsalColumns),
-                kDorsalRing.firstColumn, kPinkDiscusFrontDorsalBeat);
-    addBandPart("rear dorsal fin",
-                RingPart(m, dorsal, kDorsalRing, kRearDorsalFirst, kDorsalRing.lastColumn - kRearDorsalFirst + 1),
+    addBandPart("front dorsal fin", RingPart(m, dorsal, kDorsalRing, kBackFirst, kFrontDorsalColumns), kBackFirst,
+                kPinkDiscusFrontDorsalBeat);
+    addBandPart("rear dorsal fin", RingPart(m, dorsal, kDorsalRing, kRearDorsalFirst, kBandLast - kRearDorsalFirst + 1),
                 kRearDorsalFirst, kPinkDiscusRearDorsalBeat);
 
     // The pectorals' roots hold one entry for every two columns. The right fin beats the same way
@@ -226,10 +186,10 @@ CFishModel* BuildPinkDiscus()
     }
 
     const FinCurves lower = RingFin(m.Surface(), kAnalRing);
-    addBandPart("ventral fin", RingPart(m, lower, kAnalRing, kAnalRing.firstColumn, kVentralColumns),
-                kAnalRing.firstColumn, kPinkDiscusVentralBeat);
-    addBandPart("anal fin", RingPart(m, lower, kAnalRing, kAnalFirst, kAnalRing.lastColumn - kAnalFirst + 1),
-                kAnalFirst, kPinkDiscusAnalBeat);
+    addBandPart("ventral fin", RingPart(m, lower, kAnalRing, kBellyFirst, kVentralColumns), kBellyFirst,
+                kPinkDiscusVentralBeat);
+    addBandPart("anal fin", RingPart(m, lower, kAnalRing, kAnalFirst, kBandLast - kAnalFirst + 1), kAnalFirst,
+                kPinkDiscusAnalBeat);
 
     // The tail's root holds one entry for every two columns; it rides on the last column's sway.
     MeshPartSpec& tail = m.AddPart("tail fin", m.Fin(2, 20, TailFan(m.Surface(), DiscusTail()), 2), MirrorKind::None,

@@ -68,19 +68,12 @@ constexpr float kLipTipScale = 0.5f;
 // ---- Fin bands: rays standing out of the outline, widening to a rounded rear lobe ----------------
 // Each ray leaves the body along the outline's outward normal, leaned back by the rake and held to
 // at most kRingMaxLean behind upright, so the last rays round off over the tail stalk. A band's ray
-// lengths run as a lobe from h0 over its peak to h1.
-struct RingShape
-{
-    bool hangs;                 // below the belly
-    float h0, peak, peakAt, h1; // ray lengths: at the front, the widest (at fraction peakAt), the last
-};
-constexpr RingShape kDorsalRing{false, 0.018f, 0.064f, 0.62f, 0.008f};
-constexpr RingShape kAnalRing{true, 0.014f, 0.064f, 0.58f, 0.008f};
+// lengths run as a lobe from h0 over its peak to h1. Its ends are the first and last rays of its
+// parts, which the column maps below place, so they are left 0 here and set where the band is built.
 constexpr float kRingRake = 12.0f * kDegrees;
 constexpr float kRingMaxLean = 76.0f * kDegrees;
-constexpr float kRingRise = 1.1f; // the band's ray lengths: how soon it widens from the front...
-constexpr float kRingFall = 0.7f; // ...and how full its rear lobe stays
-constexpr float kRingRootSink = 0.004f;
+constexpr RingFinShape kDorsalRing{0.0f, 0.0f, false, 0.018f, 0.064f, 0.62f, 0.008f, kRingRake, kRingMaxLean};
+constexpr RingFinShape kAnalRing{0.0f, 0.0f, true, 0.014f, 0.064f, 0.58f, 0.008f, kRingRake, kRingMaxLean};
 
 // The column maps of the band parts: runs of part columns on one body column (a == b) or on the
 // mean of two.
@@ -186,35 +179,6 @@ CBodySurface DiscusBody()
     return CBodySurface(shape, kBodyColumns, ColumnFraction);
 }
 
-// A fin band that follows the outline: its root on the back (or the belly) from body column
-// `first` to `last`, each ray standing out along the outline's normal, leaned back. Sampled at a
-// (0..1 over the whole band) so that the parts cut from one band lie on one fin.
-FinCurves RingFin(const CBodySurface& body, const RingShape& ring, float first, float last)
-{
-    const float up = ring.hangs ? -1.0f : 1.0f;
-    auto outline = [&body, ring](float t) {
-        const CBodySurface::Section s = body.At(std::clamp(t, 0.0f, 1.0f));
-        return ring.hangs ? s.bottom : s.top;
-    };
-    auto fraction = [&body, first, last](float a) { return body.ColumnFraction(first + a * (last - first)); };
-    auto root = [&body, up, outline, fraction](float a) {
-        const float t = fraction(a);
-        return Vector3{body.At(t).x, 0.0f, outline(t) - up * kRingRootSink};
-    };
-    FinCurves fin;
-    fin.root = root;
-    fin.edge = [&body, ring, up, outline, fraction, root](float a) {
-        const float t = fraction(a);
-        constexpr float dt = 0.01f;
-        const float slope = (outline(t + dt) - outline(t - dt)) / (2.0f * dt * body.Length());
-        // Lean of the outward normal behind upright: a falling outline leans it back.
-        const float lean = std::clamp(std::atan(-up * slope) + kRingRake, -kRingMaxLean, kRingMaxLean);
-        const float length = Lobe(a, ring.h0, ring.peak, ring.peakAt, ring.h1, kRingRise, kRingFall);
-        return root(a) + Vector3{std::sin(lean), 0.0f, up * std::cos(lean)} * length;
-    };
-    return fin;
-}
-
 template <int N> constexpr int MapColumns(const MapRun (&runs)[N])
 {
     int total = 0;
@@ -242,12 +206,13 @@ template <int N> float RayColumn(const MapRun (&runs)[N], float from, float to, 
     return even + kRayPull * (bound - even);
 }
 
-// A band part, its rays spread from `from` to `to`, cut from the band that runs from body column
-// `first` to `last`; turned and swayed by its map's body columns, its edge beating with `beat`.
+// A band part, its rays spread from `from` to `to`, cut from `band`, the fin of `ring`; turned and
+// swayed by its map's body columns, its edge beating with `beat`.
 template <int N>
-void AddBandPart(CFishModel& model, const char* name, const FinCurves& band, float first, float last,
+void AddBandPart(CFishModel& model, const char* name, const FinCurves& band, const RingFinShape& ring,
                  const MapRun (&runs)[N], float from, float to, int beat)
 {
+    const float first = ring.firstColumn, last = ring.lastColumn;
     const MeshGrid grid = model.Grid(2, MapColumns(runs), [&band, &runs, first, last, from, to](int r, int j) {
         return band.Sample((RayColumn(runs, from, to, j) - first) / (last - first), static_cast<float>(r));
     });
@@ -366,16 +331,18 @@ CFishModel* BuildTurquoiseDiscus()
         .terms[0] = Term(kTurquoiseDiscusGapeA, Z, -1.0f).CarriesSize();
 
     // The band over the back runs from the dorsal fin's first ray to the rear fin's last.
-    const float dorsalFirst = RayColumn(kDorsalMap, kDorsalFrom, kDorsalSplit, 0);
-    const float dorsalLast =
+    RingFinShape dorsalRing = kDorsalRing;
+    dorsalRing.firstColumn = RayColumn(kDorsalMap, kDorsalFrom, kDorsalSplit, 0);
+    dorsalRing.lastColumn =
         RayColumn(kRearFinMap, kDorsalSplit - kSplitOverlap, kDorsalTo, MapColumns(kRearFinMap) - 1);
-    const FinCurves dorsal = RingFin(m.Surface(), kDorsalRing, dorsalFirst, dorsalLast);
-    AddBandPart(m, "dorsal fin", dorsal, dorsalFirst, dorsalLast, kDorsalMap, kDorsalFrom, kDorsalSplit + kSplitOverlap,
+    const FinCurves dorsal = RingFin(m.Surface(), dorsalRing);
+    AddBandPart(m, "dorsal fin", dorsal, dorsalRing, kDorsalMap, kDorsalFrom, kDorsalSplit + kSplitOverlap,
                 kTurquoiseDiscusDorsalBeat);
-    const float analFirst = RayColumn(kAnalMap, kAnalFrom, kAnalTo, 0);
-    const float analLast = RayColumn(kAnalMap, kAnalFrom, kAnalTo, MapColumns(kAnalMap) - 1);
-    AddBandPart(m, "anal fin", RingFin(m.Surface(), kAnalRing, analFirst, analLast), analFirst, analLast, kAnalMap,
-                kAnalFrom, kAnalTo, kTurquoiseDiscusAnalBeat);
+    RingFinShape analRing = kAnalRing;
+    analRing.firstColumn = RayColumn(kAnalMap, kAnalFrom, kAnalTo, 0);
+    analRing.lastColumn = RayColumn(kAnalMap, kAnalFrom, kAnalTo, MapColumns(kAnalMap) - 1);
+    AddBandPart(m, "anal fin", RingFin(m.Surface(), analRing), analRing, kAnalMap, kAnalFrom, kAnalTo,
+                kTurquoiseDiscusAnalBeat);
 
     // Both fins of each pair in one part; the mirrored fin beats the other way, so the pair opens
     // and closes together. The pectorals show only the plain root of the fin paint: they are clear.
@@ -387,7 +354,7 @@ CFishModel* BuildTurquoiseDiscus()
               MeanOf(kVentralFront, kVentralFront + 1))
         .terms[0] = Term(kTurquoiseDiscusVentralBeat, Y).EdgeRow().NegatedWhenMirrored().CarriesSize();
 
-    AddBandPart(m, "rear fins", dorsal, dorsalFirst, dorsalLast, kRearFinMap, kDorsalSplit - kSplitOverlap, kDorsalTo,
+    AddBandPart(m, "rear fins", dorsal, dorsalRing, kRearFinMap, kDorsalSplit - kSplitOverlap, kDorsalTo,
                 kTurquoiseDiscusRearFinBeat);
 
     // The tail rides on the last column's sway; its edge beats.

@@ -1,42 +1,18 @@
 // Tests of the arowana mesh that the catalogue-wide checks cannot make.
 #include "fish/species/ArowanaMesh.h"
 
-#include "fish/VertexSink.h"
+#include "fish/PartTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 namespace {
-struct Point
-{
-    float x, y, z;
-};
-
-class CRecordingSink : public CVertexSink
-{
-public:
-    void BeginStrip() override {}
-    void Vertex(float x, float y, float z, const MeshVertex&) override { points.push_back({x, y, z}); }
-    void EndStrip() override {}
-    void Translate(float, float, float) override {}
-
-    std::vector<Point> points;
-};
-
 const MeshPartSpec& Part(const char* name)
 {
-    int count = 0;
-    const MeshPartSpec* parts = ArowanaParts(count);
-    for (int p = 0; p < count; ++p) {
-        if (std::strcmp(parts[p].name, name) == 0)
-            return parts[p];
-    }
-    ADD_FAILURE() << "no part " << name;
-    return parts[0];
+    return FindPart(ArowanaParts, name);
 }
 
 // Where body column c (fractional) lies along x, from the body grid's back row.
@@ -62,20 +38,13 @@ TEST(ArowanaMeshTest, JawsCloseOnTheHeadAndGapeAtTheTip)
     EXPECT_FLOAT_EQ(lower.At(lower.rows - 1, hinge).z, body.At(body.rows - 1, 0).z); // the chin into the throat
     EXPECT_LT(upper.At(0, 0).x, body.At(0, 0).x - 0.03f);                            // the jaws reach well ahead of it
 
-    std::array<std::array<float, 16>, kArowanaPoseCount> values{};
-    std::array<const float*, kArowanaPoseCount> arrays{};
-    for (int a = 0; a < kArowanaPoseCount; ++a)
-        arrays[a] = values[a].data();
+    TestPose<kArowanaPoseCount, 16, kArowanaHeadings> pose;
     for (int i = 0; i < 4; ++i)
-        values[kArowanaGapeA][i] = values[kArowanaGapeB][i] = 0.003f * (5 - i);
+        pose.values[kArowanaGapeA][i] = pose.values[kArowanaGapeB][i] = 0.003f * (5 - i);
     // Row `row` of a jaw as drawn: each band is drawn and then mirrored, two points per column, so
     // band b's points begin at 4 b cols.
     auto drawnRow = [&](const MeshPartSpec& part, int row) {
-        float matrix[16];
-        SetIdentityMatrix(matrix);
-        CRecordingSink sink;
-        PartContext context{1.0f, values[kArowanaHeadings].data(), arrays.data(), matrix, &sink};
-        DrawMeshPart(part, context);
+        const CRecordingSink sink = pose.Draw(part, 1.0f);
         const int cols = part.grids[0].cols;
         const int band = std::min(row, part.grids[0].rows - 2);
         std::vector<Point> points;
@@ -88,7 +57,8 @@ TEST(ArowanaMeshTest, JawsCloseOnTheHeadAndGapeAtTheTip)
     // Shut along one cleft, opened by both gapes: widest at the tip, shut at the hinge.
     for (int j = 0; j < upper.cols; ++j) {
         EXPECT_FLOAT_EQ(upperCleft[j].y, lowerCleft[j].y) << "column " << j;
-        EXPECT_NEAR(upperCleft[j].z - lowerCleft[j].z, values[kArowanaGapeA][j] + values[kArowanaGapeB][j], 1e-6f)
+        EXPECT_NEAR(upperCleft[j].z - lowerCleft[j].z, pose.values[kArowanaGapeA][j] + pose.values[kArowanaGapeB][j],
+                    1e-6f)
             << "column " << j;
     }
 }

@@ -1,64 +1,21 @@
 // Tests of the betta mesh that the catalogue-wide checks cannot make.
 #include "fish/species/BettaMesh.h"
 
-#include "fish/VertexSink.h"
+#include "fish/PartTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <vector>
 
 namespace {
-struct Point
-{
-    float x, y, z;
-};
-
-class CPointSink : public CVertexSink
-{
-public:
-    void BeginStrip() override {}
-    void Vertex(float x, float y, float z, const MeshVertex&) override { points.push_back({x, y, z}); }
-    void EndStrip() override {}
-    void Translate(float, float, float) override {}
-    std::vector<Point> points;
-};
-
 constexpr int kLongestPose = 25;
 
 // Pose arrays of the betta, all zero until a test fills them.
-struct Pose
-{
-    float values[kBettaPoseCount][kLongestPose] = {};
-    const float* pointers[kBettaPoseCount];
-    Pose()
-    {
-        for (int a = 0; a < kBettaPoseCount; ++a)
-            pointers[a] = values[a];
-    }
-};
+using Pose = TestPose<kBettaPoseCount, kLongestPose, kBettaHeadings>;
 
 const MeshPartSpec& Part(const char* name)
 {
-    int count = 0;
-    const MeshPartSpec* parts = BettaParts(count);
-    for (int p = 0; p < count; ++p) {
-        if (std::strcmp(parts[p].name, name) == 0)
-            return parts[p];
-    }
-    ADD_FAILURE() << "no part " << name;
-    return parts[0];
-}
-
-// Every vertex the part emits, in order, at the given size with no rotation.
-std::vector<Point> Draw(const MeshPartSpec& part, const Pose& pose, float size)
-{
-    float matrix[16];
-    SetIdentityMatrix(matrix);
-    CPointSink sink;
-    PartContext context{size, pose.values[kBettaHeadings], pose.pointers, matrix, &sink};
-    DrawMeshPart(part, context);
-    return sink.points;
+    return FindPart(BettaParts, name);
 }
 } // namespace
 
@@ -71,8 +28,8 @@ TEST(BettaMesh, LowerLipGapesOnItsSevenTipColumnsAndKeepsItsHingeShut)
     const MeshPartSpec& lip = Part("lower mouth");
     const MeshGrid& grid = lip.grids[0];
     ASSERT_EQ(grid.cols, 8);
-    const std::vector<Point> open = Draw(lip, pose, 2.0f);
-    const std::vector<Point> shut = Draw(lip, Pose(), 2.0f);
+    const std::vector<Point> open = pose.Draw(lip, 2.0f).points;
+    const std::vector<Point> shut = Pose().Draw(lip, 2.0f).points;
     ASSERT_EQ(open.size(), shut.size());
     // Each band emits its columns in order, two vertices each, then its mirrored copy.
     for (size_t i = 0; i < open.size(); ++i) {
@@ -91,7 +48,7 @@ TEST(BettaMesh, AnalFinSwaysWithItsBellyColumnsAndRipplesOnlyItsOuterRows)
         pose.values[kBettaBarbelBeat][j] = 0.02f + 0.001f * j;
     const MeshPartSpec& anal = Part("barbels");
     const MeshGrid& grid = anal.grids[0];
-    const std::vector<Point> band = Draw(anal, pose, 3.0f);
+    const std::vector<Point> band = pose.Draw(anal, 3.0f).points;
     for (int r = 0; r + 1 < grid.rows; ++r) {
         for (int j = 0; j < grid.cols; ++j) {
             for (int side = 0; side < 2; ++side) {
@@ -110,8 +67,8 @@ TEST(BettaMesh, SmallFinsDriftBySizeAndTheMirroredFinDriftsTheOtherWaySideways)
     Pose pose;
     pose.values[kBettaDrift][0] = 0.004f;
     const MeshPartSpec& fins = Part("small fins");
-    const std::vector<Point> moved = Draw(fins, pose, 5.0f);
-    const std::vector<Point> rest = Draw(fins, Pose(), 5.0f);
+    const std::vector<Point> moved = pose.Draw(fins, 5.0f).points;
+    const std::vector<Point> rest = Pose().Draw(fins, 5.0f).points;
     const int cols = fins.grids[0].cols;
     for (size_t i = 0; i < moved.size(); ++i) {
         const bool mirrored = (i / (2 * cols)) % 2 == 1; // each band, then its mirror

@@ -1,64 +1,28 @@
 // Tests of the BlueTang mesh that the catalogue-wide checks cannot make.
 #include "fish/species/BlueTangMesh.h"
 
-#include "fish/VertexSink.h"
+#include "fish/PartTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 namespace {
-struct Point
-{
-    float x, y, z;
-};
-
-class CPointSink : public CVertexSink
-{
-public:
-    void BeginStrip() override {}
-    void Vertex(float x, float y, float z, const MeshVertex&) override { points.push_back({x, y, z}); }
-    void EndStrip() override {}
-    void Translate(float, float, float) override {}
-    std::vector<Point> points;
-};
-
 // Pose arrays of the tang, all zero until a test fills them.
-struct Pose
-{
-    float values[kBlueTangPoseCount][kBlueTangBodyColumns] = {};
-    const float* pointers[kBlueTangPoseCount];
-    Pose()
-    {
-        for (int a = 0; a < kBlueTangPoseCount; ++a)
-            pointers[a] = values[a];
-    }
-};
+using Pose = TestPose<kBlueTangPoseCount, kBlueTangBodyColumns, kBlueTangHeadings>;
 
 const MeshPartSpec& Part(const char* name)
 {
-    int count = 0;
-    const MeshPartSpec* parts = BlueTangParts(count);
-    for (int p = 0; p < count; ++p) {
-        if (std::strcmp(parts[p].name, name) == 0)
-            return parts[p];
-    }
-    ADD_FAILURE() << "no part " << name;
-    return parts[0];
+    return FindPart(BlueTangParts, name);
 }
 
 // The part's first band as drawn: column j's root row at 2j, its next row at 2j + 1.
 std::vector<Point> DrawFirstBand(const MeshPartSpec& part, const Pose& pose, float size)
 {
-    float matrix[16];
-    SetIdentityMatrix(matrix);
-    CPointSink sink;
-    PartContext context{size, pose.values[kBlueTangHeadings], pose.pointers, matrix, &sink};
-    DrawMeshPart(part, context);
-    sink.points.resize(2 * part.grids[0].cols);
-    return sink.points;
+    std::vector<Point> points = pose.Draw(part, size).points;
+    points.resize(2 * part.grids[0].cols);
+    return points;
 }
 
 // A table vertex times the size, its y moved by `dy`, turned by `degrees` about z.

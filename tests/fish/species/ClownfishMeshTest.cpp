@@ -1,56 +1,20 @@
 // Tests of the Clownfish mesh that the catalogue-wide checks cannot make.
 #include "fish/species/ClownfishMesh.h"
 
-#include "fish/VertexSink.h"
+#include "fish/PartTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstring>
 #include <vector>
 
 namespace {
-class CRecordingSink : public CVertexSink
-{
-public:
-    void BeginStrip() override { strips.emplace_back(); }
-    void Vertex(float x, float y, float z, const MeshVertex&) override { strips.back().push_back({x, y, z}); }
-    void EndStrip() override {}
-    void Translate(float, float, float) override {}
-
-    std::vector<std::vector<std::array<float, 3>>> strips;
-};
-
 const MeshPartSpec& Part(const char* name)
 {
-    int count = 0;
-    const MeshPartSpec* parts = ClownfishParts(count);
-    for (int p = 0; p < count; ++p) {
-        if (std::strcmp(parts[p].name, name) == 0)
-            return parts[p];
-    }
-    ADD_FAILURE() << "no part " << name;
-    return parts[0];
+    return FindPart(ClownfishParts, name);
 }
 
 // Draws one part at `size` with all headings zero and the given pose values.
-struct Frame
-{
-    std::array<std::array<float, 90>, kClownfishPoseCount> values{};
-    std::array<const float*, kClownfishPoseCount> arrays{};
-
-    CRecordingSink Draw(const MeshPartSpec& part, float size)
-    {
-        for (int i = 0; i < kClownfishPoseCount; ++i)
-            arrays[i] = values[i].data();
-        float matrix[16];
-        SetIdentityMatrix(matrix);
-        CRecordingSink sink;
-        PartContext context{size, values[kClownfishHeadings].data(), arrays.data(), matrix, &sink};
-        DrawMeshPart(part, context);
-        return sink;
-    }
-};
+using Frame = TestPose<kClownfishPoseCount, 90, kClownfishHeadings>;
 } // namespace
 
 // The dorsal and anal fins turn each ray by the heading of a listed body column; a ray standing far
@@ -99,8 +63,8 @@ TEST(ClownfishMesh, PairedFinsBeatAsMirrorImages)
         const CRecordingSink sink = frame.Draw(Part(name), 2.0f);
         ASSERT_EQ(sink.strips.size(), 2u) << name;
         for (size_t i = 0; i < sink.strips[0].size(); ++i) {
-            const std::array<float, 3> left = sink.strips[0][i], right = sink.strips[1][i];
-            EXPECT_EQ(right, (std::array<float, 3>{left[0], -left[1], left[2]})) << name << " vertex " << i;
+            const Point left = sink.strips[0][i], right = sink.strips[1][i];
+            EXPECT_EQ(right, (Point{left[0], -left[1], left[2]})) << name << " vertex " << i;
         }
     }
 }

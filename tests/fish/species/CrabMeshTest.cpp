@@ -1,44 +1,16 @@
 // Tests of the crab mesh that the catalogue-wide checks cannot make.
 #include "fish/species/CrabMesh.h"
 
-#include "fish/VertexSink.h"
+#include "fish/PartTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 namespace {
-class CRecordingSink : public CVertexSink
-{
-public:
-    void BeginStrip() override { strips.emplace_back(); }
-    void Vertex(float x, float y, float z, const MeshVertex&) override { strips.back().push_back({x, y, z}); }
-    void EndStrip() override {}
-    void Translate(float, float, float) override {}
-
-    std::vector<std::vector<std::array<float, 3>>> strips;
-};
-
 // One limb part drawn at `size` with the pose values set here.
-struct Frame
-{
-    std::array<std::array<float, 90>, kCrabPoseCount> values{};
-    std::array<const float*, kCrabPoseCount> arrays{};
-
-    CRecordingSink Draw(const MeshPartSpec& part, float size)
-    {
-        for (int i = 0; i < kCrabPoseCount; ++i)
-            arrays[i] = values[i].data();
-        float matrix[16];
-        SetIdentityMatrix(matrix);
-        CRecordingSink sink;
-        PartContext context{size, values[kCrabHeadings].data(), arrays.data(), matrix, &sink};
-        DrawMeshPart(part, context);
-        return sink;
-    }
-};
+using Frame = TestPose<kCrabPoseCount, 90, kCrabHeadings>;
 } // namespace
 
 // Every band is followed by its mirror, which negates y of the attached position: the right limb

@@ -2,8 +2,8 @@
 #include "fish/species/CrabMesh.h"
 
 #include "fish/Fish.h"
+#include "fish/PartTestSupport.h"
 #include "fish/SpeciesCatalogue.h"
-#include "fish/VertexSink.h"
 #include "platform/GLHeaders.h"
 #include "platform/OffscreenContext.h"
 #include "platform/Random.h"
@@ -11,20 +11,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 namespace {
-class CRecordingSink : public CVertexSink
+// What the crab sends: its limbs strip by strip, and the display lists it calls for its body.
+class CListRecordingSink : public CRecordingSink
 {
 public:
-    void BeginStrip() override { strips.emplace_back(); }
-    void Vertex(float x, float y, float z, const MeshVertex&) override { strips.back().push_back({x, y, z}); }
-    void EndStrip() override {}
-    void Translate(float, float, float) override {}
     void CallList(uint32_t list) override { lists.push_back(list); }
 
-    std::vector<std::vector<std::array<float, 3>>> strips;
     std::vector<uint32_t> lists;
 };
 
@@ -40,9 +35,9 @@ CFish SpawnedCrab(float size)
 }
 
 // One frame of the crab as its parts send it, with the same random draws every time.
-CRecordingSink DrawOneFrame(CFish& crab)
+CListRecordingSink DrawOneFrame(CFish& crab)
 {
-    CRecordingSink sink;
+    CListRecordingSink sink;
     ResetRand15();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -88,11 +83,11 @@ TEST(CrabRender, ASizeChangeAfterSpawnKeepsTheBodyListAndRescalesTheLimbs)
     EXPECT_GT(spawnWidth, 10.0f); // a shell of about 19 units at size 20
 
     CFish before = grown; // the same crab, drawn once more at its spawn size
-    const CRecordingSink large = DrawOneFrame(before);
+    const CListRecordingSink large = DrawOneFrame(before);
     grown.size = 7.0f;
-    const CRecordingSink shrunk = DrawOneFrame(grown);
+    const CListRecordingSink shrunk = DrawOneFrame(grown);
     CFish small = SpawnedCrab(7.0f);
-    const CRecordingSink reference = DrawOneFrame(small);
+    const CListRecordingSink reference = DrawOneFrame(small);
 
     EXPECT_EQ(grown.bodyList, list);
     EXPECT_EQ(shrunk.lists, std::vector<uint32_t>{list});

@@ -1,61 +1,24 @@
 // Tests of the Goldfish mesh that the catalogue-wide checks cannot make.
 #include "fish/species/GoldfishMesh.h"
 
-#include "fish/VertexSink.h"
+#include "fish/PartTestSupport.h"
 
 #include <gtest/gtest.h>
-
-#include <array>
-#include <cstring>
-#include <vector>
 
 namespace {
 const MeshPartSpec& Part(const char* name)
 {
-    int count = 0;
-    const MeshPartSpec* parts = GoldfishParts(count);
-    for (int i = 0; i < count; ++i)
-        if (std::strcmp(parts[i].name, name) == 0)
-            return parts[i];
-    ADD_FAILURE() << "no part " << name;
-    return parts[0];
+    return FindPart(GoldfishParts, name);
 }
 
-struct CRecorder : CVertexSink
+// One frame's pose arrays, zero unless a test fills one; headings zero, so no part turns. A
+// two-row part's strip as drawn: entry 2j is its root at column j, 2j + 1 its edge.
+struct Frame : TestPose<kGoldfishPoseCount, 21, kGoldfishHeadings>
 {
-    void BeginStrip() override {}
-    void Vertex(float x, float y, float z, const MeshVertex&) override { points.push_back({x, y, z}); }
-    void EndStrip() override {}
-    void Translate(float, float, float) override {}
-
-    std::vector<std::array<float, 3>> points;
-};
-
-// One frame's pose arrays, zero unless a test fills one; headings zero, so no part turns.
-struct Frame
-{
-    float values[kGoldfishPoseCount][21] = {};
-    const float* arrays[kGoldfishPoseCount];
-
-    Frame()
-    {
-        for (int i = 0; i < kGoldfishPoseCount; ++i)
-            arrays[i] = values[i];
-    }
     void Fill(int pose, float value)
     {
         for (int i = 0; i < kGoldfishPoseLengths[pose]; ++i)
             values[pose][i] = value;
-    }
-    // A two-row part's strip: entry 2j is its root at column j, 2j + 1 its edge.
-    std::vector<std::array<float, 3>> Draw(const char* name, float size) const
-    {
-        float matrix[16];
-        SetIdentityMatrix(matrix);
-        CRecorder sink;
-        PartContext context{size, values[kGoldfishHeadings], arrays, matrix, &sink};
-        DrawMeshPart(Part(name), context);
-        return sink.points;
     }
 };
 
@@ -78,8 +41,8 @@ TEST(GoldfishMesh, DorsalWaveIsAddedAsItComesWhileTheSwayScalesWithTheFish)
     Frame rest, moved;
     moved.Fill(kGoldfishSway, 0.01f);
     moved.Fill(kGoldfishDorsalWave, 0.01f);
-    const auto before = rest.Draw("dorsal fin", kSize);
-    const auto after = moved.Draw("dorsal fin", kSize);
+    const auto before = rest.Draw(Part("dorsal fin"), kSize).points;
+    const auto after = moved.Draw(Part("dorsal fin"), kSize).points;
     ASSERT_EQ(after.size(), 20u);
     for (int j = 0; j < 10; ++j) {
         EXPECT_NEAR(after[2 * j][1] - before[2 * j][1], 0.05f, 1e-5f) << "root of column " << j;
@@ -94,8 +57,8 @@ TEST(GoldfishMesh, VentralWaveMovesOnlyTheLeadingRaysAndMirrorsOnTheRight)
     moved.Fill(kGoldfishVentralWave, 0.01f);
     for (const char* name : {"left ventral fin", "right ventral fin"}) {
         const float sign = name[0] == 'l' ? 1.0f : -1.0f;
-        const auto before = rest.Draw(name, kSize);
-        const auto after = moved.Draw(name, kSize);
+        const auto before = rest.Draw(Part(name), kSize).points;
+        const auto after = moved.Draw(Part(name), kSize).points;
         ASSERT_EQ(after.size(), 28u);
         for (int j = 0; j < 14; ++j) {
             EXPECT_FLOAT_EQ(after[2 * j][1], before[2 * j][1]) << name << " root, column " << j;

@@ -1,66 +1,30 @@
 // Tests of the Guppy mesh that the catalogue-wide checks cannot make.
 #include "fish/species/GuppyMesh.h"
 
-#include "fish/VertexSink.h"
+#include "fish/PartTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 namespace {
-struct Point
-{
-    float x, y, z;
-};
-
-class CPointSink : public CVertexSink
-{
-public:
-    void BeginStrip() override {}
-    void Vertex(float x, float y, float z, const MeshVertex&) override { points.push_back({x, y, z}); }
-    void EndStrip() override {}
-    void Translate(float, float, float) override {}
-    std::vector<Point> points;
-};
-
 constexpr int kLongestPose = 37;
 
 // Pose arrays of the guppy, all zero until a test fills them.
-struct Pose
-{
-    float values[kGuppyPoseCount][kLongestPose] = {};
-    const float* pointers[kGuppyPoseCount];
-    Pose()
-    {
-        for (int a = 0; a < kGuppyPoseCount; ++a)
-            pointers[a] = values[a];
-    }
-};
+using Pose = TestPose<kGuppyPoseCount, kLongestPose, kGuppyHeadings>;
 
 const MeshPartSpec& Part(const char* name)
 {
-    int count = 0;
-    const MeshPartSpec* parts = GuppyParts(count);
-    for (int p = 0; p < count; ++p) {
-        if (std::strcmp(parts[p].name, name) == 0)
-            return parts[p];
-    }
-    ADD_FAILURE() << "no part " << name;
-    return parts[0];
+    return FindPart(GuppyParts, name);
 }
 
 // The part's first band as drawn at size 1: column j's root row at 2j, its next row at 2j + 1.
 std::vector<Point> DrawFirstBand(const MeshPartSpec& part, const Pose& pose)
 {
-    float matrix[16];
-    SetIdentityMatrix(matrix);
-    CPointSink sink;
-    PartContext context{1.0f, pose.values[kGuppyHeadings], pose.pointers, matrix, &sink};
-    DrawMeshPart(part, context);
-    sink.points.resize(2 * part.grids[0].cols);
-    return sink.points;
+    std::vector<Point> points = pose.Draw(part, 1.0f).points;
+    points.resize(2 * part.grids[0].cols);
+    return points;
 }
 
 bool Same(const Point& a, const Point& b)

@@ -1,63 +1,23 @@
 // Tests of the medaka mesh that the catalogue-wide checks cannot make.
 #include "fish/species/MedakaMesh.h"
 
-#include "fish/VertexSink.h"
+#include "fish/PartTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 namespace {
-struct Point
-{
-    float x, y, z;
-};
-
-class CPointSink : public CVertexSink
-{
-public:
-    void BeginStrip() override {}
-    void Vertex(float x, float y, float z, const MeshVertex&) override { points.push_back({x, y, z}); }
-    void EndStrip() override {}
-    void Translate(float, float, float) override {}
-    std::vector<Point> points;
-};
-
 const MeshPartSpec& Part(const char* name)
 {
-    int count = 0;
-    const MeshPartSpec* parts = MedakaParts(count);
-    for (int p = 0; p < count; ++p) {
-        if (std::strcmp(parts[p].name, name) == 0)
-            return parts[p];
-    }
-    ADD_FAILURE() << "no part " << name;
-    return parts[0];
+    return FindPart(MedakaParts, name);
 }
 
-// The medaka's pose arrays, all zero until a test fills them.
-struct Pose
-{
-    std::array<std::array<float, 16>, kMedakaPoseCount> values{};
-    std::array<const float*, kMedakaPoseCount> arrays{};
-
-    // The part as drawn at size 1: band 0 first, its left copy column by column (row r, then r + 1).
-    std::vector<Point> Draw(const MeshPartSpec& part)
-    {
-        for (int a = 0; a < kMedakaPoseCount; ++a)
-            arrays[a] = values[a].data();
-        float matrix[16];
-        SetIdentityMatrix(matrix);
-        CPointSink sink;
-        PartContext context{1.0f, values[kMedakaHeadings].data(), arrays.data(), matrix, &sink};
-        DrawMeshPart(part, context);
-        return sink.points;
-    }
-};
+// The medaka's pose arrays, all zero until a test fills them. A part drawn from them at size 1
+// sends band 0 first, its left copy column by column (row r, then r + 1).
+using Pose = TestPose<kMedakaPoseCount, 16, kMedakaHeadings>;
 } // namespace
 
 // The body and mouth tables are stored upside down; drawn, the back is on top, and the open gapes
@@ -66,7 +26,7 @@ struct Pose
 TEST(MedakaMesh, UpsideDownTablesDrawTheRightWayUpAndTheJawsOpenApart)
 {
     Pose closed;
-    const std::vector<Point> body = closed.Draw(Part("body"));
+    const std::vector<Point> body = closed.Draw(Part("body"), 1.0f).points;
     for (int j = 0; j < kMedakaBodyColumns; ++j)
         EXPECT_GT(body[2 * j].z, body[2 * j + 1].z) << "column " << j << ": the back above the flank";
 
@@ -75,8 +35,8 @@ TEST(MedakaMesh, UpsideDownTablesDrawTheRightWayUpAndTheJawsOpenApart)
         open.values[kMedakaGapeA][i] = open.values[kMedakaGapeB][i] = 0.003f * i;
     const MeshPartSpec& lower = Part("first mouth part");
     const MeshPartSpec& upper = Part("second mouth part");
-    const std::vector<Point> lowerShut = closed.Draw(lower), lowerOpen = open.Draw(lower);
-    const std::vector<Point> upperShut = closed.Draw(upper), upperOpen = open.Draw(upper);
+    const std::vector<Point> lowerShut = closed.Draw(lower, 1.0f).points, lowerOpen = open.Draw(lower, 1.0f).points;
+    const std::vector<Point> upperShut = closed.Draw(upper, 1.0f).points, upperOpen = open.Draw(upper, 1.0f).points;
     const int lowerTip = 2 * (lower.grids[0].cols - 1);
     EXPECT_NEAR(lowerOpen[lowerTip].z - lowerShut[lowerTip].z, -0.012f, 1e-6f);
     for (int j = 0; j < upper.grids[0].cols; ++j) {
@@ -91,13 +51,13 @@ TEST(MedakaMesh, UpsideDownTablesDrawTheRightWayUpAndTheJawsOpenApart)
 TEST(MedakaMesh, AnalFinRaysStandUnderTheColumnsTheyTurnWith)
 {
     Pose rest;
-    const std::vector<Point> body = rest.Draw(Part("body"));
+    const std::vector<Point> body = rest.Draw(Part("body"), 1.0f).points;
     const MeshPartSpec& anal = Part("ventral fin");
-    const std::vector<Point> flat = rest.Draw(anal);
+    const std::vector<Point> flat = rest.Draw(anal, 1.0f).points;
     Pose turned;
     for (int k = 0; k < kMedakaBodyColumns; ++k)
         turned.values[kMedakaHeadings][k] = 4.0f * k;
-    const std::vector<Point> fan = turned.Draw(anal);
+    const std::vector<Point> fan = turned.Draw(anal, 1.0f).points;
     for (int j = 0; j < anal.grids[0].cols; ++j) {
         const ColumnBinding& c = anal.columnMap[j];
         const float x = 0.5f * (body[2 * c.a1].x + body[2 * c.a2].x);
@@ -116,8 +76,8 @@ TEST(MedakaMesh, FarBackDorsalStaysOnTheBackWhileTheBodyBends)
     Pose turning;
     for (int k = 0; k < kMedakaBodyColumns; ++k)
         turning.values[kMedakaHeadings][k] = -3.5f * k;
-    const std::vector<Point> body = turning.Draw(Part("body"));
-    const std::vector<Point> dorsal = turning.Draw(Part("dorsal fin"));
+    const std::vector<Point> body = turning.Draw(Part("body"), 1.0f).points;
+    const std::vector<Point> dorsal = turning.Draw(Part("dorsal fin"), 1.0f).points;
     for (size_t i = 0; i < 2 * 11; i += 2) {
         const Point& root = dorsal[i];
         // Seen from above, its distance to the ridge of the back (row 0 of the body, column to column).

@@ -1,11 +1,10 @@
 // Tests of the PinkDiscus mesh that the catalogue-wide checks cannot make.
 #include "fish/species/PinkDiscusMesh.h"
 
-#include "fish/VertexSink.h"
+#include "fish/PartTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <utility>
 #include <vector>
 
@@ -23,42 +22,15 @@ enum Part
 
 const MeshPartSpec& PartAt(int index)
 {
-    int count = 0;
-    const MeshPartSpec* parts = PinkDiscusParts(count);
-    EXPECT_EQ(count, 12);
-    return parts[index];
+    return PartAtIndex(PinkDiscusParts, index, 12);
 }
 
-struct Drawn
-{
-    float x, y, z;
-};
-
-class CRecordingSink : public CVertexSink
-{
-public:
-    void BeginStrip() override {}
-    void Vertex(float x, float y, float z, const MeshVertex&) override { vertices.push_back({x, y, z}); }
-    void EndStrip() override {}
-    void Translate(float, float, float) override {}
-
-    std::vector<Drawn> vertices;
-};
-
 // One part drawn at `size` with every pose value zero except the pectoral beat.
-std::vector<Drawn> Draw(int part, float size, float pectoralBeat)
+std::vector<Point> Draw(int part, float size, float pectoralBeat)
 {
-    std::array<std::array<float, 20>, kPinkDiscusPoseCount> values{};
-    std::array<const float*, kPinkDiscusPoseCount> arrays{};
-    for (int i = 0; i < kPinkDiscusPoseCount; ++i)
-        arrays[i] = values[i].data();
-    values[kPinkDiscusPectoralBeat].fill(pectoralBeat);
-    float matrix[16];
-    SetIdentityMatrix(matrix);
-    CRecordingSink sink;
-    PartContext context{size, values[kPinkDiscusHeadings].data(), arrays.data(), matrix, &sink};
-    DrawMeshPart(PartAt(part), context);
-    return sink.vertices;
+    TestPose<kPinkDiscusPoseCount, 20, kPinkDiscusHeadings> pose;
+    pose.values[kPinkDiscusPectoralBeat].fill(pectoralBeat);
+    return pose.Draw(PartAt(part), size).points;
 }
 } // namespace
 
@@ -92,8 +64,8 @@ TEST(PinkDiscusMesh, PectoralPairBeatsAsMirrorImages)
 {
     constexpr float kSize = 2.0f, kBeat = 0.01f;
     for (int part : {kLeftPectoral, kRightPectoral}) {
-        const std::vector<Drawn> rest = Draw(part, kSize, 0.0f);
-        const std::vector<Drawn> beating = Draw(part, kSize, kBeat);
+        const std::vector<Point> rest = Draw(part, kSize, 0.0f);
+        const std::vector<Point> beating = Draw(part, kSize, kBeat);
         ASSERT_EQ(rest.size(), 32u);
         const float side = part == kLeftPectoral ? 1.0f : -1.0f;
         for (size_t i = 0; i < rest.size(); ++i) {

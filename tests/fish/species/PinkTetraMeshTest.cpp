@@ -1,11 +1,10 @@
 // Tests of the PinkTetra mesh that the catalogue-wide checks cannot make.
 #include "fish/species/PinkTetraMesh.h"
 
-#include "fish/VertexSink.h"
+#include "fish/PartTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <vector>
 
@@ -16,50 +15,27 @@ enum PartIndex
     kTail = 8,
 };
 
-struct Point
-{
-    float x, y, z;
-};
-
-class CRecordingSink : public CVertexSink
-{
-public:
-    void BeginStrip() override { strips.emplace_back(); }
-    void Vertex(float x, float y, float z, const MeshVertex&) override { strips.back().push_back({x, y, z}); }
-    void EndStrip() override {}
-    void Translate(float, float, float) override {}
-
-    std::vector<std::vector<Point>> strips;
-};
-
 // One frame's pose arrays, zero unless a test sets them, and one part drawn through the template.
 struct Frame
 {
-    std::array<std::array<float, 32>, kPinkTetraPoseCount> pose{};
-    float partMatrix[16] = {};
+    TestPose<kPinkTetraPoseCount, 32, kPinkTetraHeadings> pose;
     CRecordingSink sink;
 
-    const MeshPartSpec& Draw(int part, float size)
+    const MeshPartSpec& Draw(int index, float size)
     {
-        int count = 0;
-        const MeshPartSpec* parts = PinkTetraParts(count);
-        EXPECT_EQ(count, kPinkTetraPartCount);
-        std::array<const float*, kPinkTetraPoseCount> arrays{};
-        for (int i = 0; i < kPinkTetraPoseCount; ++i)
-            arrays[i] = pose[i].data();
-        PartContext context{size, pose[kPinkTetraHeadings].data(), arrays.data(), partMatrix, &sink};
-        DrawMeshPart(parts[part], context);
-        return parts[part];
+        const MeshPartSpec& part = PartAtIndex(PinkTetraParts, index, kPinkTetraPartCount);
+        sink = pose.Draw(part, size);
+        return part;
     }
 };
 
 TEST(PinkTetraMesh, TailRootRidesOneSwayAndItsEdgeTheNextPlusTheScaledWave)
 {
     Frame frame;
-    frame.pose[kPinkTetraSway][18] = 0.02f;
-    frame.pose[kPinkTetraSway][19] = 0.05f;
+    frame.pose.values[kPinkTetraSway][18] = 0.02f;
+    frame.pose.values[kPinkTetraSway][19] = 0.05f;
     for (int j = 0; j < 31; ++j)
-        frame.pose[kPinkTetraTailWave][j] = 0.001f * j;
+        frame.pose.values[kPinkTetraTailWave][j] = 0.001f * j;
     const float size = 3.0f;
     const MeshGrid& grid = frame.Draw(kTail, size).grids[0];
     ASSERT_EQ(frame.sink.strips.size(), 1u);
@@ -75,8 +51,8 @@ TEST(PinkTetraMesh, FinAlongTheRearOfTheBackTurnsAndSwaysWithOneBodyColumnPerTwo
 {
     Frame frame;
     for (int k = 0; k < kPinkTetraBodyColumns; ++k) {
-        frame.pose[kPinkTetraHeadings][k] = 7.0f * k;
-        frame.pose[kPinkTetraSway][k] = 0.01f * k;
+        frame.pose.values[kPinkTetraHeadings][k] = 7.0f * k;
+        frame.pose.values[kPinkTetraSway][k] = 0.01f * k;
     }
     const float size = 2.0f;
     const MeshGrid& grid = frame.Draw(kAdipose, size).grids[0];

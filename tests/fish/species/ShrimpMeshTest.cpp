@@ -1,59 +1,20 @@
 // Tests of the shrimp mesh that the catalogue-wide checks cannot make.
 #include "fish/species/ShrimpMesh.h"
 
-#include "fish/VertexSink.h"
+#include "fish/PartTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cmath>
-#include <cstring>
 #include <vector>
 
 namespace {
-using Point = std::array<float, 3>;
-
-class CRecordingSink : public CVertexSink
-{
-public:
-    void BeginStrip() override { strips.emplace_back(); }
-    void Vertex(float x, float y, float z, const MeshVertex&) override { strips.back().push_back({x, y, z}); }
-    void EndStrip() override {}
-    void Translate(float, float, float) override {}
-
-    std::vector<std::vector<Point>> strips;
-};
-
 const MeshPartSpec& Part(const char* name)
 {
-    int count = 0;
-    const MeshPartSpec* parts = ShrimpParts(count);
-    for (int p = 0; p < count; ++p) {
-        if (std::strcmp(parts[p].name, name) == 0)
-            return parts[p];
-    }
-    ADD_FAILURE() << "no part " << name;
-    return parts[0];
+    return FindPart(ShrimpParts, name);
 }
 
 // Draws one part at `size` with the given pose values (all zero unless set).
-struct Frame
-{
-    std::array<std::array<float, 16>, kShrimpPoseCount> values{};
-    std::array<const float*, kShrimpPoseCount> arrays{};
-
-    CRecordingSink Draw(const MeshPartSpec& part, float size)
-    {
-        for (int i = 0; i < kShrimpPoseCount; ++i)
-            arrays[i] = values[i].data();
-        float matrix[16];
-        SetIdentityMatrix(matrix);
-        CRecordingSink sink;
-        PartContext context{size, values[kShrimpHeadings].data(), arrays.data(), matrix, &sink};
-        DrawMeshPart(part, context);
-        return sink;
-    }
-};
+using Frame = TestPose<kShrimpPoseCount, 16, kShrimpHeadings>;
 } // namespace
 
 // A band of the body turns with the column of its first ring only: a band that took its second

@@ -1,56 +1,32 @@
 // Tests of the spotted grouper mesh that the catalogue-wide checks cannot make.
 #include "fish/species/SpottedGrouperMesh.h"
 
-#include "fish/VertexSink.h"
+#include "fish/PartTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <vector>
 
 namespace {
 constexpr int kBody = 0, kDorsal = 3, kVentral = 5, kEyes = 8;
 
-struct Point
-{
-    float x, y, z;
-};
-
-class CRecordingSink : public CVertexSink
-{
-public:
-    void BeginStrip() override {}
-    void Vertex(float x, float y, float z, const MeshVertex&) override { points.push_back({x, y, z}); }
-    void EndStrip() override {}
-    void Translate(float, float, float) override {}
-
-    std::vector<Point> points;
-};
-
-using PoseValues = std::array<std::array<float, 32>, kSpottedGrouperPoseCount>;
+// The grouper's pose arrays, all zero until a test fills them.
+using Pose = TestPose<kSpottedGrouperPoseCount, 32, kSpottedGrouperHeadings>;
 
 // Draws one part with every heading 0 and the given pose values.
-std::vector<Point> DrawPart(int index, const PoseValues& values, float size = 1.0f)
+std::vector<Point> DrawPart(int index, const Pose& pose, float size = 1.0f)
 {
-    std::array<const float*, kSpottedGrouperPoseCount> arrays{};
-    for (int a = 0; a < kSpottedGrouperPoseCount; ++a)
-        arrays[a] = values[a].data();
-    float matrix[16];
-    SetIdentityMatrix(matrix);
-    CRecordingSink sink;
-    PartContext context{size, values[kSpottedGrouperHeadings].data(), arrays.data(), matrix, &sink};
     int count = 0;
-    DrawMeshPart(SpottedGrouperParts(count)[index], context);
-    return sink.points;
+    return pose.Draw(SpottedGrouperParts(count)[index], size).points;
 }
 
 // The sway under a point of the body at x, between the body columns around it.
-float SwayUnder(float x, const PoseValues& values)
+float SwayUnder(float x, const Pose& pose)
 {
     int count = 0;
     const MeshGrid& body = SpottedGrouperParts(count)[kBody].grids[0];
-    const float* sway = values[kSpottedGrouperSway].data();
+    const float* sway = pose.values[kSpottedGrouperSway].data();
     for (int k = 0; k + 1 < body.cols; ++k) {
         const float x0 = body.At(0, k).x, x1 = body.At(0, k + 1).x;
         if (x <= x1)
@@ -64,14 +40,14 @@ float SwayUnder(float x, const PoseValues& values)
 TEST(SpottedGrouperMeshTest, DorsalFinStaysOnTheSwayingBack)
 {
     constexpr float kPerColumn = 0.004f;
-    PoseValues values{};
+    Pose pose;
     for (int k = 0; k < kSpottedGrouperBodyColumns; ++k)
-        values[kSpottedGrouperSway][k] = kPerColumn * k;
-    const std::vector<Point> points = DrawPart(kDorsal, values);
+        pose.values[kSpottedGrouperSway][k] = kPerColumn * k;
+    const std::vector<Point> points = DrawPart(kDorsal, pose);
     ASSERT_EQ(points.size(), 2u * kSpottedGrouperPoseLengths[kSpottedGrouperDorsalBeat]);
     for (size_t i = 0; i < points.size(); ++i) {
         SCOPED_TRACE(testing::Message() << (i % 2 ? "edge" : "root") << " of ray " << i / 2);
-        EXPECT_NEAR(points[i].y, SwayUnder(points[i].x, values), kPerColumn);
+        EXPECT_NEAR(points[i].y, SwayUnder(points[i].x, pose), kPerColumn);
     }
 }
 
@@ -80,10 +56,10 @@ TEST(SpottedGrouperMeshTest, DorsalFinStaysOnTheSwayingBack)
 TEST(SpottedGrouperMeshTest, SingleVentralFinOnTheRightSwingsByMinusTheBeat)
 {
     constexpr float kBeat = 0.01f;
-    PoseValues values{};
-    const std::vector<Point> resting = DrawPart(kVentral, values);
-    values[kSpottedGrouperVentralBeat].fill(kBeat);
-    const std::vector<Point> beating = DrawPart(kVentral, values);
+    Pose pose;
+    const std::vector<Point> resting = DrawPart(kVentral, pose);
+    pose.values[kSpottedGrouperVentralBeat].fill(kBeat);
+    const std::vector<Point> beating = DrawPart(kVentral, pose);
     ASSERT_EQ(beating.size(), resting.size());
     for (size_t i = 0; i < resting.size(); ++i) {
         EXPECT_GT(resting[i].y, 0.0f) << "vertex " << i;
@@ -96,10 +72,10 @@ TEST(SpottedGrouperMeshTest, SingleVentralFinOnTheRightSwingsByMinusTheBeat)
 TEST(SpottedGrouperMeshTest, EyesDriftAlongAndUpByTheRealSize)
 {
     constexpr float kSize = 2.5f, kDrift = -0.006f;
-    PoseValues values{};
-    const std::vector<Point> resting = DrawPart(kEyes, values, kSize);
-    values[kSpottedGrouperDrift][0] = kDrift;
-    const std::vector<Point> drifted = DrawPart(kEyes, values, kSize);
+    Pose pose;
+    const std::vector<Point> resting = DrawPart(kEyes, pose, kSize);
+    pose.values[kSpottedGrouperDrift][0] = kDrift;
+    const std::vector<Point> drifted = DrawPart(kEyes, pose, kSize);
     ASSERT_EQ(drifted.size(), resting.size());
     int right = 0;
     for (size_t i = 0; i < resting.size(); ++i) {

@@ -1,6 +1,8 @@
 // Tests of the turquoise discus mesh that the catalogue-wide checks cannot make.
 #include "fish/species/TurquoiseDiscusMesh.h"
 
+#include "fish/PartTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -17,10 +19,7 @@ enum Part
 
 const MeshPartSpec& PartAt(int index)
 {
-    int count = 0;
-    const MeshPartSpec* parts = TurquoiseDiscusParts(count);
-    EXPECT_EQ(count, kTurquoiseDiscusPartCount);
-    return parts[index];
+    return PartAtIndex(TurquoiseDiscusParts, index, kTurquoiseDiscusPartCount);
 }
 
 // Where along the body a column binding lies: the mean x of its body columns' back vertices.

@@ -1,52 +1,25 @@
 // Tests of the Wrasse mesh that the catalogue-wide checks cannot make.
 #include "fish/species/WrasseMesh.h"
 
-#include "fish/VertexSink.h"
+#include "fish/PartTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <vector>
 
 namespace {
 constexpr int kDorsal = 3, kLeftPectoral = 4, kRightPectoral = 5, kAnal = 8;
 constexpr int kLobeColumn = 16; // the body column every lobe ray follows
 
-struct Point
-{
-    float x, y, z;
-};
-
-class CRecordingSink : public CVertexSink
-{
-public:
-    void BeginStrip() override {}
-    void Vertex(float x, float y, float z, const MeshVertex&) override { points.push_back({x, y, z}); }
-    void EndStrip() override {}
-    void Translate(float, float, float) override {}
-
-    std::vector<Point> points;
-};
-
 // Draws one part at size 1, every pose array zero but `beatArray` (all `beat`), every heading 0 but
 // column 16's. A 2-row fin emits root and edge of column 0, then of column 1, and so on.
 std::vector<Point> DrawPart(int index, int beatArray, float beat, float lobeHeading)
 {
-    std::array<std::array<float, 32>, kWrassePoseCount> values{};
-    std::array<const float*, kWrassePoseCount> arrays{};
-    for (int a = 0; a < kWrassePoseCount; ++a) {
-        arrays[a] = values[a].data();
-        if (a == beatArray)
-            values[a].fill(beat);
-    }
-    values[kWrasseHeadings][kLobeColumn] = lobeHeading;
-    float matrix[16];
-    SetIdentityMatrix(matrix);
-    CRecordingSink sink;
-    PartContext context{1.0f, values[kWrasseHeadings].data(), arrays.data(), matrix, &sink};
+    TestPose<kWrassePoseCount, 32, kWrasseHeadings> pose;
+    pose.values[beatArray].fill(beat);
+    pose.values[kWrasseHeadings][kLobeColumn] = lobeHeading;
     int count = 0;
-    DrawMeshPart(WrasseParts(count)[index], context);
-    return sink.points;
+    return pose.Draw(WrasseParts(count)[index], 1.0f).points;
 }
 
 // The dorsal and anal fins ripple only their edge over the body, but end in a lobe over the tail
