@@ -15,7 +15,6 @@
 #include "fish/model/SpeciesLayouts.h"
 
 #include <algorithm>
-#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -151,56 +150,42 @@ CBodySurface BlueTangBody()
     return CBodySurface(shape, kBodyColumns);
 }
 
-// A fin grid textured from paint0 of the fin strip at its root to paint1 at its free edge (0 the
-// strip's root side, 1 its outer side); edgePaint, where given, sets column j's edge instead, for
-// rays painted differently from their neighbours.
-MeshGrid PaintedFin(CFishModel& model, int rows, int cols, const FinCurves& fin, float paint0, float paint1,
-                    int rootDivisor = 1, const std::function<float(int j)>& edgePaint = nullptr)
-{
-    return model.Grid(
-        rows, cols,
-        [&](int r, int j) {
-            const float a = static_cast<float>(j) / (cols - 1);
-            const float b = static_cast<float>(r) / (rows - 1);
-            const float end = edgePaint ? edgePaint(j) : paint1;
-            return MakeVertex(fin.At(a, b), fin.normal, skin::FinU(paint0 + (end - paint0) * b),
-                              skin::FinV(a, fin.tail));
-        },
-        rootDivisor);
-}
-
-// A fin whose root holds one entry for every `divisor` columns samples its root only at columns
-// 0, divisor, 2 divisor...; stretch the root so the last of those entries lies at its far end.
-FinCurves StretchedRoot(FinCurves fin, int cols, int divisor)
+// A fin whose root holds one entry for every `divisor` columns, stretched so the last entry lies at
+// the root's far end, each entry keeping the paint of the column it is stored for. The fin builder
+// paints an entry at its place along the stretched root instead, which fans the paint's ray streaks
+// out differently on the ventral fins and the tail. edgePaint, where given, sets column j's paint at
+// the edge in place of the fin's paintTo, for rays painted differently from their neighbours.
+MeshGrid StretchedRootFin(CFishModel& model, int rows, int cols, const FinCurves& curves, int divisor,
+                          const std::function<float(int j)>& edgePaint = nullptr)
 {
     const int entries = (cols + divisor - 1) / divisor;
     const float last = static_cast<float>((entries - 1) * divisor) / (cols - 1);
-    const auto root = fin.root;
-    fin.root = [root, last](float a) { return root(std::min(1.0f, a / last)); };
-    return fin;
+    FinCurves fin = curves;
+    fin.root = [root = curves.root, last](float a) { return root(std::min(1.0f, a / last)); };
+    return model.Grid(
+        rows, cols,
+        [&, fin](int r, int j) {
+            const float a = static_cast<float>(j) / (cols - 1);
+            const float b = static_cast<float>(r) / (rows - 1);
+            const float end = edgePaint ? edgePaint(j) : fin.paintTo;
+            return MakeVertex(fin.At(a, b), fin.normal, skin::FinU(fin.paintFrom + (end - fin.paintFrom) * b),
+                              skin::FinV(a, fin.tail));
+        },
+        divisor);
 }
 
-// The lips' columns in reverse: the builder's tip column last, where the gape is widest. The tip
-// lies ahead of the snout, at the skin's left edge; it samples a texel in, so it never blends with
-// the fin strip across the picture's seam.
-MeshGrid TipLast(CFishModel& model, const MeshGrid& lip)
+// A median fin painted from the strip's root side into its black band.
+FinCurves ProfiledFin(const CBodySurface& body, float firstColumn, float span, bool hangs, float h0, float peak,
+                      float peakAt, float h1, float rake)
 {
-    return model.Grid(lip.rows, lip.cols, [&lip](int r, int j) {
-        MeshVertex v = lip.At(r, lip.cols - 1 - j);
-        v.u = std::max(v.u, skin::kTexelU);
-        return v;
-    });
-}
-
-MedianFinShape ProfiledFin(float firstColumn, float span, bool hangs, float h0, float peak, float peakAt, float h1,
-                           float rake)
-{
-    MedianFinShape fin{firstColumn, span, hangs};
-    fin.h0 = h0;
-    fin.peak = peak;
-    fin.peakAt = peakAt;
-    fin.h1 = h1;
-    fin.rake = rake;
+    MedianFinShape shape{firstColumn, span, hangs};
+    shape.h0 = h0;
+    shape.peak = peak;
+    shape.peakAt = peakAt;
+    shape.h1 = h1;
+    shape.rake = rake;
+    FinCurves fin = MedianFin(body, shape);
+    fin.paintTo = kMedianFinPaint;
     return fin;
 }
 
@@ -221,11 +206,10 @@ const ColumnBinding* DorsalMap(CFishModel& model)
 void AddDorsalFin(CFishModel& m)
 {
     const float span = kDorsalRun * (kDorsalColumns - 1) / kDorsalColumns;
-    const FinCurves fin =
-        MedianFin(m.Surface(), ProfiledFin(kDorsalFirstColumn, span, false, kDorsalFrontHeight, kDorsalPeak,
-                                           kDorsalPeakAt, kDorsalRearHeight, kDorsalRake));
-    MeshPartSpec& part = m.AddPart("dorsal fin", PaintedFin(m, 2, kDorsalColumns, fin, 0.0f, kMedianFinPaint),
-                                   MirrorKind::None, {BindingKind::Map, 0, 0});
+    const FinCurves fin = ProfiledFin(m.Surface(), kDorsalFirstColumn, span, false, kDorsalFrontHeight, kDorsalPeak,
+                                      kDorsalPeakAt, kDorsalRearHeight, kDorsalRake);
+    MeshPartSpec& part =
+        m.AddPart("dorsal fin", m.Fin(2, kDorsalColumns, fin), MirrorKind::None, {BindingKind::Map, 0, 0});
     part.columnMap = DorsalMap(m);
     part.terms[0] = Term(kBlueTangSway, Axis::Y).OfBodyColumn();
     part.terms[1] = Term(kBlueTangDorsalBeat, Axis::Y).EdgeRow();
@@ -242,8 +226,10 @@ void AddPectoralFins(CFishModel& m)
     shape.down = kPectoralDown;
     shape.standOff = kPectoralStandOff;
     shape.rounding = kPectoralRounding;
-    const MeshGrid grid =
-        PaintedFin(m, 2, kPectoralColumns, FlankFin(m.Surface(), shape), kPectoralPaint0, kPectoralPaint1);
+    FinCurves blade = FlankFin(m.Surface(), shape);
+    blade.paintFrom = kPectoralPaint0;
+    blade.paintTo = kPectoralPaint1;
+    const MeshGrid grid = m.Fin(2, kPectoralColumns, blade);
     // Both fins scull the same way: the right one's wave is not negated.
     for (MirrorKind mirror : {MirrorKind::None, MirrorKind::MirroredOnly}) {
         MeshPartSpec& fin = m.AddPart(mirror == MirrorKind::None ? "left pectoral fin" : "right pectoral fin", grid,
@@ -265,8 +251,9 @@ void AddVentralFins(CFishModel& m)
     shape.down = kVentralDown;
     shape.standOff = kVentralStandOff;
     shape.onBelly = true;
-    const FinCurves fin = StretchedRoot(FlankFin(m.Surface(), shape), kVentralColumns, kVentralRootDivisor);
-    const MeshGrid grid = PaintedFin(m, 2, kVentralColumns, fin, 0.0f, kMedianFinPaint, kVentralRootDivisor);
+    FinCurves fin = FlankFin(m.Surface(), shape);
+    fin.paintTo = kMedianFinPaint;
+    const MeshGrid grid = StretchedRootFin(m, 2, kVentralColumns, fin, kVentralRootDivisor);
     for (MirrorKind mirror : {MirrorKind::None, MirrorKind::MirroredOnly}) {
         MeshPartSpec& part = m.AddPart(mirror == MirrorKind::None ? "left ventral fin" : "right ventral fin", grid,
                                        mirror, FixedColumn(kVentralColumn));
@@ -287,8 +274,9 @@ void AddTailFin(CFishModel& m)
     shape.rootHalfHeight = kTailRootHalfHeight;
     shape.rootInset = kTailRootInset;
     shape.centreInset = kTailCentreInset;
-    const FinCurves fin = StretchedRoot(TailFan(m.Surface(), shape), kTailColumns, kTailRootDivisor);
-    const MeshGrid grid = PaintedFin(m, 2, kTailColumns, fin, 0.0f, kTailPaint, kTailRootDivisor, [](int j) {
+    FinCurves fin = TailFan(m.Surface(), shape);
+    fin.paintTo = kTailPaint;
+    const MeshGrid grid = StretchedRootFin(m, 2, kTailColumns, fin, kTailRootDivisor, [](int j) {
         return j == 0 || j == kTailColumns - 1 ? kTailCornerPaint : kTailPaint;
     });
     // Its top ray follows the column before the tail root, the rest the tail root itself.
@@ -307,10 +295,10 @@ CFishModel* BuildBlueTang()
 
     m.AddPart("body", m.Body(kBodyRows, kBodyColumns), MirrorKind::Bands, PerColumn(0)).terms[0] =
         Term(kBlueTangSway, Y).OfBodyColumn();
-    const MeshGrid lower = TipLast(
-        m, m.Lip(kLowerLipRows, kLipColumns, false, kMouthTipX, kLipStep, kLipHalfWidth, kLipHeight, kLipTipScale));
-    const MeshGrid upper = TipLast(
-        m, m.Lip(kUpperLipRows, kLipColumns, true, kMouthTipX, kLipStep, kLipHalfWidth, kLipHeight, kLipTipScale));
+    const MeshGrid lower =
+        m.Lip(kLowerLipRows, kLipColumns, false, kMouthTipX, kLipStep, kLipHalfWidth, kLipHeight, kLipTipScale, true);
+    const MeshGrid upper =
+        m.Lip(kUpperLipRows, kLipColumns, true, kMouthTipX, kLipStep, kLipHalfWidth, kLipHeight, kLipTipScale, true);
     m.AddPart("lower mouth", lower, MirrorKind::Bands, FixedColumn(0)).terms[0] = Term(kBlueTangGapeA, Z, -1.0f);
     m.AddPart("upper mouth", upper, MirrorKind::Bands, FixedColumn(0)).terms[0] = Term(kBlueTangGapeB, Z);
 
@@ -318,12 +306,10 @@ CFishModel* BuildBlueTang()
     AddPectoralFins(m);
     AddVentralFins(m);
 
-    const FinCurves anal =
-        MedianFin(m.Surface(), ProfiledFin(static_cast<float>(kAnalFirstColumn), kAnalColumns - 1.0f, true,
-                                           kAnalFrontHeight, kAnalPeak, kAnalPeakAt, kAnalRearHeight, kAnalRake));
-    m.AddPart("anal fin", PaintedFin(m, 2, kAnalColumns, anal, 0.0f, kMedianFinPaint), MirrorKind::None,
-              PerColumn(kAnalFirstColumn))
-        .terms[0] = Term(kBlueTangSway, Y).OfBodyColumn();
+    const FinCurves anal = ProfiledFin(m.Surface(), static_cast<float>(kAnalFirstColumn), kAnalColumns - 1.0f, true,
+                                       kAnalFrontHeight, kAnalPeak, kAnalPeakAt, kAnalRearHeight, kAnalRake);
+    m.AddPart("anal fin", m.Fin(2, kAnalColumns, anal), MirrorKind::None, PerColumn(kAnalFirstColumn)).terms[0] =
+        Term(kBlueTangSway, Y).OfBodyColumn();
     AddTailFin(m);
 
     // The cornea's peak first (one point, stored once per two columns), then an inner ring and

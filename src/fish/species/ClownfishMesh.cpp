@@ -132,6 +132,15 @@ constexpr float kHangingAround = 0.86f; // their root, just off the throat's mid
 constexpr float kHangingLength = 0.020f;
 constexpr Vector3 kHangingDirection{0.55f, -0.35f, -0.76f}; // back, out and down
 
+// Where body column c lies, as a fraction of the way from snout to tail root: the body surface's
+// column spacing, which the body grid and every fin placed by column follow.
+float ColumnFraction(float c)
+{
+    if (c <= kHeadColumns)
+        return kHeadFraction * std::pow(c / kHeadColumns, kHeadSpacing);
+    return kHeadFraction + (1.0f - kHeadFraction) * (c - kHeadColumns) / (kBodyColumns - 1 - kHeadColumns);
+}
+
 CBodySurface ClownfishBody()
 {
     BodyShape shape{};
@@ -152,31 +161,7 @@ CBodySurface ClownfishBody()
     shape.peduncleHalfThickness = kPeduncleHalfThickness;
     shape.sectionShape = kSectionShape;
     shape.thicknessRise = kThicknessRise;
-    return CBodySurface(shape, kBodyColumns);
-}
-
-// Where body column c lies, as a fraction of the way from snout to tail root.
-float ColumnFraction(float c)
-{
-    if (c <= kHeadColumns)
-        return kHeadFraction * std::pow(c / kHeadColumns, kHeadSpacing);
-    return kHeadFraction + (1.0f - kHeadFraction) * (c - kHeadColumns) / (kBodyColumns - 1 - kHeadColumns);
-}
-
-// Body column c in the surface's own (evenly spaced) column units, as the fin shapes take them.
-float SurfaceColumn(float c)
-{
-    return ColumnFraction(c) * (kBodyColumns - 1);
-}
-
-MeshGrid BodyGrid(CFishModel& model)
-{
-    const CBodySurface& body = model.Surface();
-    return model.Grid(kBodyRows, kBodyColumns, [&body](int r, int k) {
-        const float t = ColumnFraction(static_cast<float>(k));
-        const float around = static_cast<float>(r) / (kBodyRows - 1);
-        return MakeVertex(body.Point(t, around), body.Normal(t, around), skin::BodyU(t), skin::BodyV(around));
-    });
+    return CBodySurface(shape, kBodyColumns, ColumnFraction);
 }
 
 // The eye as rows around its rim (the last repeating the first) and columns from the rim in to the
@@ -211,8 +196,8 @@ template <int N> const ColumnBinding* MapOf(CFishModel& model, const ColumnRun (
 template <int N>
 MeshGrid MedianFinGrid(CFishModel& model, const ColumnRun (&runs)[N], const FinProfile& profile, bool hangs)
 {
-    const float first = SurfaceColumn(static_cast<float>(runs[0].column));
-    const float last = SurfaceColumn(static_cast<float>(runs[N - 1].column));
+    const float first = static_cast<float>(runs[0].column);
+    const float last = static_cast<float>(runs[N - 1].column);
     MedianFinShape shape{first, last - first, hangs};
     shape.h0 = profile.h0;
     shape.peak = profile.peak;
@@ -237,7 +222,7 @@ MeshPartSpec& AddMappedFin(CFishModel& model, const char* name, MeshGrid grid, c
 FlankFinShape Pectoral()
 {
     FlankFinShape fin{};
-    fin.column = SurfaceColumn(kPectoralColumn);
+    fin.column = kPectoralColumn;
     fin.z = kPectoralZ;
     fin.base = kPectoralBase;
     fin.length = kPectoralLength;
@@ -251,7 +236,7 @@ FlankFinShape Pectoral()
 FlankFinShape Ventral()
 {
     FlankFinShape fin{};
-    fin.column = SurfaceColumn(kVentralColumn + kVentralAhead);
+    fin.column = kVentralColumn + kVentralAhead;
     fin.base = kVentralBase;
     fin.length = kVentralLength;
     fin.up = kVentralUp;
@@ -308,7 +293,7 @@ CFishModel* BuildClownfish()
     CFishModel& m = *model;
     const Axis X = Axis::X, Y = Axis::Y, Z = Axis::Z;
 
-    MeshPartSpec& body = m.AddPart("body", BodyGrid(m), MirrorKind::Bands, PerColumn(0));
+    MeshPartSpec& body = m.AddPart("body", m.Body(kBodyRows, kBodyColumns), MirrorKind::Bands, PerColumn(0));
     body.grids[1] = EyeGrid(m);
     body.gridCount = 2;
     body.terms[0] = Term(kClownfishSway, Y).OfBodyColumn().CarriesSize();

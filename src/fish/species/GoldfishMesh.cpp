@@ -165,15 +165,11 @@ FinCurves AnalFin(const CBodySurface& body)
 
 // One half of a twin tail, the left: a forked fan on the tail root whose edge leans out from the
 // midline, a little at the upper lobe and far at the lower, so the two halves part like wings.
-// The root runs from top to bottom over the first `rootSpan` of the columns, so that a root row
-// stored one entry per three columns ends on the bottom point (its last entry serves the last
-// three columns).
 struct TwinTailHalfShape
 {
-    TailShape fan;         // the half's outline seen from the side (its own splay unused)
-    float splayTop;        // lateral lean of the edge at the upper lobe, y per unit of reach
-    float splayBottom;     // and at the lower lobe
-    float rootSpan = 1.0f; // fraction of the columns the root runs over
+    TailShape fan;     // the half's outline seen from the side (its own splay unused)
+    float splayTop;    // lateral lean of the edge at the upper lobe, y per unit of reach
+    float splayBottom; // and at the lower lobe
 };
 
 FinCurves TwinTailHalf(const CBodySurface& body, const TwinTailHalfShape& shape)
@@ -182,8 +178,6 @@ FinCurves TwinTailHalf(const CBodySurface& body, const TwinTailHalfShape& shape)
     flat.splay = 0.0f;
     const FinCurves fan = TailFan(body, flat);
     FinCurves half = fan;
-    const float span = shape.rootSpan;
-    half.root = [root = fan.root, span](float a) { return root(std::min(a / span, 1.0f)); };
     const Vector3 centre{body.Shape().tailRootX - flat.centreInset, 0.0f, flat.centreZ};
     half.edge = [edge = fan.edge, centre, shape](float a) {
         Vector3 e = edge(a);
@@ -208,7 +202,6 @@ TwinTailHalfShape GoldfishTailHalf()
     shape.fan.centreInset = kTailCentreInset;
     shape.splayTop = kTailSplayTop;
     shape.splayBottom = kTailSplayBottom;
-    shape.rootSpan = static_cast<float>((kTailColumns - 1) / kTailRootDivisor * kTailRootDivisor) / (kTailColumns - 1);
     return shape;
 }
 

@@ -13,7 +13,6 @@
 #include "fish/model/FishModel.h"
 #include "fish/species/GuppyLayout.h"
 
-#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -52,12 +51,6 @@ float ColumnT(float column)
 {
     const float x = column / kGuppyTailRootColumn;
     return kColumnLinear * x + (1.0f - kColumnLinear) * x * x * x * x;
-}
-
-// The same place as a column of CBodySurface, whose columns are evenly spaced.
-float SurfaceColumn(float column)
-{
-    return ColumnT(column) * kGuppyTailRootColumn;
 }
 
 // The body is two grids: the trunk, four rings from the back over the flank to the belly, from the
@@ -152,41 +145,29 @@ CBodySurface GuppyBody()
     shape.thickestAt = kThickestAt;
     shape.peduncleHalfThickness = kPeduncleHalfThickness;
     shape.sectionShape = kSectionShape;
-    return CBodySurface(shape, kTrunkColumns);
+    return CBodySurface(shape, kTrunkColumns, ColumnT);
 }
-
-// The snout's texture coordinate stays half a texel inside the picture: at u = 0 itself a filtered
-// lookup wraps round to the fin strip's rim on the far side.
-constexpr float kSnoutU = 0.5f * skin::kTexelU;
 
 MeshVertex BodyVertex(const CBodySurface& body, float t, float around)
 {
-    return MakeVertex(body.Point(t, around), body.Normal(t, around), std::max(skin::BodyU(t), kSnoutU),
-                      skin::BodyV(around));
+    return MakeVertex(body.Point(t, around), body.Normal(t, around), skin::BodyU(t), skin::BodyV(around));
 }
 
-// The toolkit's lips, with their tips kept off the picture's left edge as above.
+// The guppy's lips, upper or lower, from the one set of lip parameters above.
 MeshGrid Lip(CFishModel& m, int rows, int columns, bool upper)
 {
-    const MeshGrid lip = m.Lip(rows, columns, upper, kMouthTipX, kLipStep, kLipHalfWidth, kLipHeight, kLipTipScale);
-    return m.Grid(rows, columns, [lip](int r, int j) {
-        MeshVertex v = lip.At(r, j);
-        v.u = std::max(v.u, kSnoutU);
-        return v;
-    });
+    return m.Lip(rows, columns, upper, kMouthTipX, kLipStep, kLipHalfWidth, kLipHeight, kLipTipScale);
 }
 
 void AddBody(CFishModel& m)
 {
     const CBodySurface& body = m.Surface();
-    const MeshGrid trunk = m.Grid(kTrunkRows, kTrunkColumns, [&body](int r, int k) {
-        return BodyVertex(body, ColumnT(k), r / (kTrunkRows - 1.0f));
-    });
     const MeshGrid cap = m.Grid(kCapRows, kCapColumns, [&body](int r, int k) {
-        MeshVertex v = BodyVertex(body, ColumnT(k), kCapAround * r / (kCapRows - 1.0f));
+        const float t = body.ColumnFraction(static_cast<float>(k));
+        MeshVertex v = BodyVertex(body, t, kCapAround * r / (kCapRows - 1.0f));
         if (k == kCapColumns - 1 && r > 0 && r < kCapRows - 1) { // onto the trunk's flat band
-            const MeshVertex back = BodyVertex(body, ColumnT(k), 0.0f);
-            const MeshVertex below = BodyVertex(body, ColumnT(k), kCapAround);
+            const Vector3 back = body.Point(t, 0.0f);
+            const Vector3 below = body.Point(t, kCapAround);
             const float f = static_cast<float>(r) / (kCapRows - 1);
             v.x = back.x + f * (below.x - back.x);
             v.y = back.y + f * (below.y - back.y);
@@ -194,7 +175,7 @@ void AddBody(CFishModel& m)
         }
         return v;
     });
-    MeshPartSpec& part = m.AddPart("body", trunk, MirrorKind::Bands, PerColumn(0));
+    MeshPartSpec& part = m.AddPart("body", m.Body(kTrunkRows, kTrunkColumns), MirrorKind::Bands, PerColumn(0));
     part.grids[1] = cap;
     part.gridCount = 2;
     part.terms[0] = Term(kGuppySway, Axis::Y).OfBodyColumn();
@@ -207,7 +188,7 @@ void AddBody(CFishModel& m)
 FinCurves DorsalFlag(const CBodySurface& body)
 {
     auto onBack = [&body](float column) {
-        const CBodySurface::Section s = body.At(ColumnT(column));
+        const CBodySurface::Section s = body.ColumnSection(column);
         return Vector3{s.x, 0.0f, s.top - kRootSink};
     };
     const float last = kDorsalColumns - 1.0f;
@@ -250,44 +231,28 @@ FinCurves TailFan()
     return fin;
 }
 
-// A fin of two rows whose root row holds fewer points than its columns: `rootEntries` points, column j
-// on root point j / divisor (the last point serving the columns beyond). Stored as one block: the
-// root points, then the edge.
-MeshGrid FanWithSparseRoot(CFishModel& m, const FinCurves& fin, int columns, int rootEntries, int divisor)
+// A fin's two curves showing only part of the fin paint, from `paintFrom` to `paintTo` of the way out.
+FinCurves Painted(FinCurves fin, float paintFrom, float paintTo)
 {
-    const MeshGrid block = m.Grid(1, rootEntries + columns, [&fin, columns, rootEntries](int, int i) {
-        return i < rootEntries ? fin.Sample(i / (rootEntries - 1.0f), 0.0f)
-                               : fin.Sample((i - rootEntries) / (columns - 1.0f), 1.0f);
-    });
-    MeshGrid grid;
-    grid.rows = 2;
-    grid.cols = columns;
-    grid.vertices = block.vertices;
-    grid.firstRowDivisor = divisor;
-    grid.firstRowEntries = rootEntries;
-    return grid;
+    fin.paintFrom = paintFrom;
+    fin.paintTo = paintTo;
+    return fin;
 }
 
-// A two-row fin (not the tail) whose root row takes the fin paint at `paintRoot` of the way out and
-// whose edge row at `paintEdge`: the clear paired fins use only its pale inner part, the dorsal its
-// coloured outer part.
-MeshGrid PaintedFin(CFishModel& m, int columns, const FinCurves& fin, float paintRoot, float paintEdge,
-                    int rootDivisor = 1)
+// A two-row fin whose root row holds one point for every `divisor` columns, each sampled where its
+// first column lies, so the root stops short of the fin's far end; CFishModel::Fin stretches its
+// root points out to that end instead.
+MeshGrid FinWithUnstretchedRoot(CFishModel& m, int columns, const FinCurves& fin, int divisor)
 {
     return m.Grid(
-        2, columns,
-        [&fin, columns, paintRoot, paintEdge](int r, int j) {
-            const float a = j / (columns - 1.0f);
-            return MakeVertex(fin.At(a, static_cast<float>(r)), fin.normal, skin::FinU(r == 0 ? paintRoot : paintEdge),
-                              skin::FinV(a, false));
-        },
-        rootDivisor);
+        2, columns, [&fin, columns](int r, int j) { return fin.Sample(j / (columns - 1.0f), static_cast<float>(r)); },
+        divisor);
 }
 
 FlankFinShape GuppyPectoral()
 {
     FlankFinShape fin{};
-    fin.column = SurfaceColumn(kPectoralColumn);
+    fin.column = kPectoralColumn;
     fin.z = kPectoralZ;
     fin.base = kPectoralBase;
     fin.length = kPectoralLength;
@@ -300,7 +265,7 @@ FlankFinShape GuppyPectoral()
 FlankFinShape GuppyVentral()
 {
     FlankFinShape fin{};
-    fin.column = SurfaceColumn(kVentralColumn);
+    fin.column = kVentralColumn;
     fin.base = kVentralBase;
     fin.length = kVentralLength;
     fin.up = kVentralUp;
@@ -321,7 +286,7 @@ CFishModel* BuildGuppy()
 
     // Its front rays follow the back column by column; the streaming rear rides on the tail root.
     MeshPartSpec& dorsal =
-        m.AddPart("dorsal fin", PaintedFin(m, kDorsalColumns, DorsalFlag(m.Surface()), kDorsalPaintFrom, 1.0f),
+        m.AddPart("dorsal fin", m.Fin(2, kDorsalColumns, Painted(DorsalFlag(m.Surface()), kDorsalPaintFrom, 1.0f)),
                   MirrorKind::None, {BindingKind::Map, 0, 0});
     dorsal.columnMap = m.PerColumnThenFixed(kDorsalFirstColumn, kDorsalFollowing, kGuppyTailRootColumn, kDorsalColumns);
     dorsal.terms[0] = Term(kGuppySway, Y).OfBodyColumn();
@@ -332,8 +297,8 @@ CFishModel* BuildGuppy()
     m.AddPart("upper mouth", Lip(m, 6, 4, true), MirrorKind::Bands, FixedColumn(0)).terms[0] = Term(kGuppyGapeB, Z);
 
     // Both pectorals beat the same way; the right one has its own binding to the same column.
-    const MeshGrid pectoral =
-        PaintedFin(m, kPectoralColumns, FlankFin(m.Surface(), GuppyPectoral()), 0.0f, kClearFinPaint, 2);
+    const MeshGrid pectoral = FinWithUnstretchedRoot(
+        m, kPectoralColumns, Painted(FlankFin(m.Surface(), GuppyPectoral()), 0.0f, kClearFinPaint), 2);
     for (MirrorKind mirror : {MirrorKind::None, MirrorKind::MirroredOnly}) {
         MeshPartSpec& fin = m.AddPart(mirror == MirrorKind::None ? "left pectoral fin" : "right pectoral fin", pectoral,
                                       mirror, FixedColumn(kPectoralColumn));
@@ -343,7 +308,7 @@ CFishModel* BuildGuppy()
 
     // The ventrals ride on their column's sway and wave as a whole; the right one's wave mirrors.
     const MeshGrid ventral =
-        PaintedFin(m, kVentralColumns, FlankFin(m.Surface(), GuppyVentral()), 0.0f, kClearFinPaint);
+        m.Fin(2, kVentralColumns, Painted(FlankFin(m.Surface(), GuppyVentral()), 0.0f, kClearFinPaint));
     for (MirrorKind mirror : {MirrorKind::None, MirrorKind::MirroredOnly}) {
         const bool right = mirror == MirrorKind::MirroredOnly;
         MeshPartSpec& fin =
@@ -354,9 +319,8 @@ CFishModel* BuildGuppy()
     }
 
     // The tail rides on the tail root's sway, and its edge beats on top of that.
-    MeshPartSpec& tail =
-        m.AddPart("tail fin", FanWithSparseRoot(m, TailFan(), kTailColumns, kTailRootEntries, kTailRootDivisor),
-                  MirrorKind::None, FixedColumn(kGuppyTailRootColumn));
+    MeshPartSpec& tail = m.AddPart("tail fin", m.Fin(2, kTailColumns, TailFan(), kTailRootDivisor, kTailRootEntries),
+                                   MirrorKind::None, FixedColumn(kGuppyTailRootColumn));
     tail.terms[0] = Term(kGuppySway, Y).Element(kGuppyTailRootColumn);
     tail.terms[1] = Term(kGuppyTailBeat, Y).EdgeRow();
 

@@ -11,9 +11,9 @@
 // to x = 0.2 at the tail root, so the fish turns about the middle of its body.
 //
 // Body columns are not evenly spaced: they stand closer over the head and further apart toward the
-// tail (ColumnT), so that column 8, which the pectoral and ventral fins follow, lies just behind the
-// gill cover, the dorsal fin from column 8 starts over the pectorals, and the anal fin from column
-// 11 starts behind the middle of the body, as on the animal.
+// tail (ColumnT, the body surface's column spacing), so that column 8, which the pectoral and
+// ventral fins follow, lies just behind the gill cover, the dorsal fin from column 8 starts over the
+// pectorals, and the anal fin from column 11 starts behind the middle of the body, as on the animal.
 #include "fish/species/WrasseMesh.h"
 
 #include "fish/model/FishModel.h"
@@ -126,13 +126,6 @@ constexpr float ColumnT(float k)
 static_assert(ColumnT(kEyeColumn) - kLayout.eyeAlong < 0.002f && kLayout.eyeAlong - ColumnT(kEyeColumn) < 0.002f,
               "the painted eye lies over the body column the eyes follow");
 
-// The same place as a column of the surface's own, evenly spaced numbering, which the flank-fin
-// and ribbon builders take.
-float SurfaceColumn(float k)
-{
-    return ColumnT(k) * kLastColumn;
-}
-
 CBodySurface WrasseBody()
 {
     BodyShape shape{};
@@ -152,38 +145,7 @@ CBodySurface WrasseBody()
     shape.thickestAt = kThickestAt;
     shape.peduncleHalfThickness = kPeduncleHalfThickness;
     shape.sectionShape = kSectionShape;
-    return CBodySurface(shape, kBodyColumns);
-}
-
-// The body grid on the wrasse's own column spacing; rows from the back (0) over the left flank to
-// the belly.
-MeshGrid BodyGrid(CFishModel& model)
-{
-    const CBodySurface& body = model.Surface();
-    return model.Grid(kBodyRows, kBodyColumns, [&body](int r, int k) {
-        const float t = ColumnT(static_cast<float>(k));
-        const float around = static_cast<float>(r) / (kBodyRows - 1);
-        return MakeVertex(body.Point(t, around), body.Normal(t, around), skin::BodyU(t), skin::BodyV(around));
-    });
-}
-
-// A lip whose columns run from the back of the mouth (column 0, the hinge) to the tip, so that a
-// gape growing along the columns opens the tip furthest.
-MeshGrid LipFromHinge(CFishModel& model, int rows, int cols, bool upper)
-{
-    const MeshGrid tipFirst =
-        model.Lip(rows, cols, upper, kMouthTipX, kLipStep, kLipHalfWidth, kLipHeight, kLipTipScale);
-    return model.Grid(rows, cols, [tipFirst, cols](int r, int j) { return tipFirst.At(r, cols - 1 - j); });
-}
-
-// A fin whose root row holds one entry every `divisor` columns reaches its last root entry at
-// column (cols - 1) / divisor * divisor; the root line is stretched so that entry lies at its end.
-FinCurves StretchRootToLastEntry(FinCurves fin, int cols, int divisor)
-{
-    const float lastEntry = static_cast<float>((cols - 1) / divisor * divisor) / (cols - 1);
-    const auto root = fin.root;
-    fin.root = [root, lastEntry](float a) { return root(std::min(1.0f, a / lastEntry)); };
-    return fin;
+    return CBodySurface(shape, kBodyColumns, ColumnT);
 }
 
 struct RearFinShape
@@ -205,7 +167,7 @@ FinCurves RearFin(const CBodySurface& body, const RearFinShape& shape, int cols)
         const float lastBodyRay = static_cast<float>(shape.bodyRays - 1);
         const float column =
             shape.firstColumn + std::min(ray, lastBodyRay) + std::max(ray - lastBodyRay, 0.0f) * shape.lobeStep;
-        const CBodySurface::Section s = body.At(ColumnT(column));
+        const CBodySurface::Section s = body.ColumnSection(column);
         return Vector3{s.x, 0.0f, shape.hangs ? s.bottom + kRootSink : s.top - kRootSink};
     };
     const float up = shape.hangs ? -1.0f : 1.0f;
@@ -244,7 +206,7 @@ TailShape WrasseTail()
 FlankFinShape WrassePectoral()
 {
     FlankFinShape fin{};
-    fin.column = SurfaceColumn(kPectoralColumn);
+    fin.column = kPectoralColumn;
     fin.z = kPectoralZ;
     fin.base = kPectoralBase;
     fin.length = kPectoralLength;
@@ -257,14 +219,8 @@ FlankFinShape WrassePectoral()
 
 RibbonShape WrasseVentral()
 {
-    return {SurfaceColumn(kVentralColumn),
-            kVentralLength,
-            kVentralDroop,
-            kVentralCurl,
-            kVentralRootWidth,
-            kVentralEndWidth,
-            kVentralRootY,
-            kVentralSplay};
+    return {kVentralColumn,    kVentralLength,   kVentralDroop, kVentralCurl,
+            kVentralRootWidth, kVentralEndWidth, kVentralRootY, kVentralSplay};
 }
 
 CFishModel* BuildWrasse()
@@ -273,12 +229,14 @@ CFishModel* BuildWrasse()
     CFishModel& m = *model;
     const Axis X = Axis::X, Y = Axis::Y, Z = Axis::Z;
 
-    m.AddPart("body", BodyGrid(m), MirrorKind::Bands, PerColumn(0)).terms[0] = Term(kWrasseSway, Y).OfBodyColumn();
-    // 4 x 4 and 6 x 3: as many columns as each gape array has elements.
-    m.AddPart("lower mouth", LipFromHinge(m, 4, 4, false), MirrorKind::Bands, FixedColumn(0)).terms[0] =
-        Term(kWrasseGapeA, Z, -1.0f);
-    m.AddPart("upper mouth", LipFromHinge(m, 6, 3, true), MirrorKind::Bands, FixedColumn(0)).terms[0] =
-        Term(kWrasseGapeB, Z);
+    m.AddPart("body", m.Body(kBodyRows, kBodyColumns), MirrorKind::Bands, PerColumn(0)).terms[0] =
+        Term(kWrasseSway, Y).OfBodyColumn();
+    // 4 x 4 and 6 x 3: as many columns as each gape array has elements. The columns run from the
+    // back of the mouth (the hinge) to the tip, so a gape growing along them opens the tip furthest.
+    const MeshGrid lower = m.Lip(4, 4, false, kMouthTipX, kLipStep, kLipHalfWidth, kLipHeight, kLipTipScale, true);
+    const MeshGrid upper = m.Lip(6, 3, true, kMouthTipX, kLipStep, kLipHalfWidth, kLipHeight, kLipTipScale, true);
+    m.AddPart("lower mouth", lower, MirrorKind::Bands, FixedColumn(0)).terms[0] = Term(kWrasseGapeA, Z, -1.0f);
+    m.AddPart("upper mouth", upper, MirrorKind::Bands, FixedColumn(0)).terms[0] = Term(kWrasseGapeB, Z);
 
     AddRearFin(m, "first rear fin",
                {kDorsalFirstColumn, kDorsalBodyRays, kDorsalLobeStep, false, kDorsalFrontHeight, kDorsalHeight,
@@ -288,10 +246,7 @@ CFishModel* BuildWrasse()
     // The beat swings the left fin's edge back and out (-y); the right fin's term is negated, so
     // both fans open and close together.
     constexpr int kPectoralColumns = 21, kPectoralRootDivisor = 3;
-    const MeshGrid pectoral =
-        m.Fin(2, kPectoralColumns,
-              StretchRootToLastEntry(FlankFin(m.Surface(), WrassePectoral()), kPectoralColumns, kPectoralRootDivisor),
-              kPectoralRootDivisor);
+    const MeshGrid pectoral = m.Fin(2, kPectoralColumns, FlankFin(m.Surface(), WrassePectoral()), kPectoralRootDivisor);
     for (MirrorKind mirror : {MirrorKind::None, MirrorKind::MirroredOnly}) {
         MeshPartSpec& fin = m.AddPart(mirror == MirrorKind::None ? "left pectoral fin" : "right pectoral fin", pectoral,
                                       mirror, FixedColumn(kPectoralColumn));
@@ -313,10 +268,7 @@ CFishModel* BuildWrasse()
     // The tail rides on the last column's sway, and its edge beats on top of that.
     constexpr int kTailColumns = 27, kTailRootDivisor = 3;
     MeshPartSpec& tail =
-        m.AddPart("tail fin",
-                  m.Fin(2, kTailColumns,
-                        StretchRootToLastEntry(TailFan(m.Surface(), WrasseTail()), kTailColumns, kTailRootDivisor),
-                        kTailRootDivisor),
+        m.AddPart("tail fin", m.Fin(2, kTailColumns, TailFan(m.Surface(), WrasseTail()), kTailRootDivisor),
                   MirrorKind::None, FixedColumn(kLastColumn));
     tail.terms[0] = Term(kWrasseSway, Y).Element(kLastColumn);
     tail.terms[1] = Term(kWrasseTailBeat, Y).EdgeRow();
