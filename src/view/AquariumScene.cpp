@@ -94,6 +94,8 @@ void CAquariumScene::ReadScreenSize(int width, int height)
 {
     screenWidth = width;
     screenHeight = height;
+    clientHeight = height; // until the window tells its own size
+    selectionPick.SetFrame(screenWidth, screenHeight, clientHeight);
     tankBounds = TankBounds::Aquarium();
 }
 
@@ -157,11 +159,11 @@ void CAquariumScene::SetUpFloorAndLight()
     floorAndLight.Setup(width, depth, 1, [this](int id, const char* name) { return LoadPicture(id, name); }, report);
 }
 
-// Everything that stands or swims in the tank, placed once, in this order. The feed marker
-// strips join between the plants and the bubbles when input arrives.
+// Everything that stands or swims in the tank, placed once, in this order.
 void CAquariumScene::PopulateScene()
 {
     PlaceScenery();
+    LayOutFeedMarkers();
     StartBubbleSystem();
     fishStore.PlaceAll(floorAndLight, tankBounds);
     BuildSceneryLists();
@@ -171,6 +173,11 @@ void CAquariumScene::PopulateScene()
 void CAquariumScene::PlaceScenery()
 {
     scenery.PlaceScenery(floorAndLight, tankBounds);
+}
+
+void CAquariumScene::LayOutFeedMarkers()
+{
+    feedMarkers.Layout(tankBounds);
 }
 
 // The bubble column's origin near the back of the floor, then its first bubbles: 200 frames spread
@@ -231,6 +238,8 @@ void CAquariumScene::Resize(int clientWidth, int clientHeight)
 {
     if (clientHeight == 0)
         clientHeight = 1;
+    this->clientHeight = clientHeight;
+    selectionPick.SetFrame(screenWidth, screenHeight, clientHeight);
     glViewport(0, 0, clientWidth, clientHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -250,12 +259,6 @@ void CAquariumScene::Tick()
     RenderFrame();
     TakeToolbarMode();
 }
-
-// The dolly of camera mode; it arrives with input and cursor modes.
-void CAquariumScene::SwingCamera() {}
-
-// The toolbar popup's mode becomes the cursor mode; it arrives with the toolbar popup.
-void CAquariumScene::TakeToolbarMode() {}
 
 void CAquariumScene::RenderFrame()
 {
@@ -368,7 +371,7 @@ void CAquariumScene::DrawFish()
 {
     for (int s = 0; s < kSpeciesCount; ++s) {
         glBindTexture(GL_TEXTURE_2D, speciesTextures[s]);
-        const int live = settings.fishCount[s] < kFishPerSpecies ? settings.fishCount[s] : kFishPerSpecies;
+        const int live = LiveCount(s);
         for (int i = 0; i < live; ++i) {
             CFish& fish = fishStore.At(s, i);
             glPushMatrix();
@@ -396,12 +399,6 @@ void CAquariumScene::ApplyForegroundColour() { backdrop.ApplyForegroundColour(se
 
 // Active food drops sink and are drawn; they arrive with feeding.
 void CAquariumScene::DrawFoodDrops() {}
-
-// The marker strips sweep and a pending feed click finds its tank point; it arrives with input.
-void CAquariumScene::RunFeedPass() {}
-
-// The fish under a click is picked and startled; it arrives with the touch reaction.
-void CAquariumScene::RunTouchPass() {}
 
 // Ripples distort a copy of the frame; it arrives with the ripple effect.
 void CAquariumScene::RunRipplePass() {}

@@ -29,7 +29,9 @@
 #include "ui/AquariumSettings.h"
 #include "ui/SettingsFile.h"
 #include "view/CursorMode.h"
+#include "view/FeedMarkers.h"
 #include "view/Projection.h"
+#include "view/SelectionPick.h"
 #include "view/TankBounds.h"
 
 #include <cstdint>
@@ -67,6 +69,22 @@ public:
         mouseY = y;
     }
 
+    // The user's input, as the window hands it on (client pixels, y downwards). Each handler
+    // only records what the next frame acts on; the window applies the cursor afterwards.
+    void PressLeft(int x, int y);  // feed: a click to resolve; ripple: a ripple from here
+    void ReleaseLeft();            // ends a hold in feed and camera modes only
+    void ReleaseMiddle();          // cancels a pending feed click and any hold
+    void PressRight();             // recorded; the toolbar popup is opened by the window
+    // A function key's mode: F2 feed, F3 touch, F4 camera, F5 ripple, F6 hide. It takes effect at
+    // once, in the cursor mode and in the toolbar's.
+    void SelectMode(CursorMode mode);
+    // The toolbar's own buttons: their mode becomes the cursor mode at the end of the next tick.
+    void SetToolbarMode(CursorMode mode) { toolbarMode = mode; }
+    void ToggleHelp() { helpVisible = !helpVisible; }
+    // What applying the mode's cursor does to the scene: ripple mode puts the camera back on its
+    // base plane (the ripple grid is placed for an eye there). The window picks the picture.
+    void ApplyModeCursor();
+
     AquariumSettings& Settings() { return settings; }
     const AquariumSettings& Settings() const { return settings; }
     // Where the dialogs save the record; it names no file until the set-up has loaded it.
@@ -76,6 +94,12 @@ public:
     int ScreenHeight() const { return screenHeight; }
     const TankBounds& Bounds() const { return tankBounds; }
     CursorMode Mode() const { return cursorMode; }
+    CursorMode ToolbarMode() const { return toolbarMode; }
+    bool ButtonHeld() const { return buttonHeld; }
+    bool FeedClickPending() const { return feedClickPending; }
+    bool RightButtonPressed() const { return rightButtonPressed; }
+    float CameraZoom() const { return cameraZoom; }
+    const CFeedMarkers& FeedMarkers() const { return feedMarkers; }
     bool HelpVisible() const { return helpVisible; }
     const std::string& TempDirectory() const { return tempDirectory; }
     // Where resources are unpacked: the private folder, ending in '/', or "" for the current folder.
@@ -107,6 +131,7 @@ private:
     void SetUpFloorAndLight();
     void PopulateScene();
     void PlaceScenery();
+    void LayOutFeedMarkers();
     void StartBubbleSystem();
     void BuildSceneryLists();
     void CreateRippleTexture();
@@ -138,6 +163,15 @@ private:
     void SwingCamera();
     void TakeToolbarMode();
 
+    // Live fish of a species: its count from the settings, within 0 and the records there are.
+    int LiveCount(int species) const;
+    // A ripple from a left press in ripple mode, at the pointer (client pixels, y downwards).
+    void AddRipple(int x, int y);
+    // Drops food at a resolved feed click: the first drop not in the water, if any.
+    void ReleaseFood(float x, float y);
+    // The touched fish darts off: a quarter turn in the cruising depths, then full speed.
+    static void StartleFish(CFish& fish);
+
     ErrorReport report;
     bool initialised = false;
 
@@ -152,11 +186,25 @@ private:
     int screenHeight = 1050;
     int mouseX = 0; // client pixels, y downwards
     int mouseY = 0;
+    int clientHeight = 1050; // the drawable's height: pointer y becomes GL window y against it
+    // Set by a left press. Feed and camera modes clear it on release; touch mode keeps it until
+    // the next touch pass answers the click; ripple and hide modes until a middle release.
     bool buttonHeld = false;
+    bool rightButtonPressed = false; // a right press since start; the toolbar popup answers it
     bool feedClickPending = false;
     bool helpVisible = true; // the help overlay shows from the first frame
     CursorMode cursorMode = CursorMode::Feed;
+    CursorMode toolbarMode = CursorMode::Feed; // the toolbar popup's own mode
     float cameraZoom = -10.0f; // added to the camera's z
+    bool zoomIncreasing = false; // the dolly's direction: starts into the tank
+
+    // A feed click's coordinates, each latched on the first frame a strip lies under the pointer.
+    bool feedXFound = false;
+    bool feedYFound = false;
+    float feedPickX = 0.0f;
+    float feedPickY = 0.0f;
+    CFeedMarkers feedMarkers;   // laid out with the scene's population
+    CSelectionPick selectionPick; // the feed and touch passes' selection buffer
 
     // Light colours of GL_LIGHT1; the frame rewrites red, green and blue from the light setting.
     float lightAmbient[4] = {1.0f, 1.0f, 1.0f, 1.0f};

@@ -1,0 +1,175 @@
+// Offscreen tests of what the user's input does to the scene: modes, the dolly, touching.
+#include "view/SceneFixture.h"
+
+#include <cmath>
+
+namespace {
+class ScenePlay : public SceneFixture
+{
+protected:
+    // A fish of this species and index, live, still and at rest at (x, y, z), its turn finished.
+    CFish& PlaceFish(int species, int index, float x, float y, float z, float heading = 30.0f)
+    {
+        CFish& fish = scene.Fish().At(species, index);
+        fish.position = {x, y, z};
+        fish.heading = fish.targetHeading = heading;
+        fish.speed = 0.0f;
+        fish.wanderTimer = 0;
+        return fish;
+    }
+
+    void TouchAt(int x, int y)
+    {
+        scene.SelectMode(CursorMode::Touch);
+        scene.PressLeft(x, y);
+        scene.ReleaseLeft();
+        scene.Tick();
+    }
+};
+} // namespace
+
+TEST_F(ScenePlay, FunctionKeysTakeEffectAtOnceAndTheToolbarAtTheNextTick)
+{
+    Initialise();
+    scene.SelectMode(CursorMode::Touch);
+    EXPECT_EQ(scene.Mode(), CursorMode::Touch);
+    EXPECT_EQ(scene.ToolbarMode(), CursorMode::Touch);
+
+    scene.SetToolbarMode(CursorMode::Camera);
+    EXPECT_EQ(scene.Mode(), CursorMode::Touch);
+    scene.Tick();
+    EXPECT_EQ(scene.Mode(), CursorMode::Camera);
+
+    // Ripple mode puts the eye back on the base plane; feed mode leaves it there.
+    scene.SelectMode(CursorMode::Ripple);
+    scene.ApplyModeCursor();
+    EXPECT_EQ(scene.CameraZoom(), 0.0f);
+    scene.SelectMode(CursorMode::Feed);
+    scene.ApplyModeCursor();
+    Ticks(3);
+    EXPECT_EQ(scene.CameraZoom(), 0.0f);
+}
+
+TEST_F(ScenePlay, HeldButtonInCameraModeDolliesInToTwentyAndBackOut)
+{
+    Initialise();
+    scene.SelectMode(CursorMode::Camera);
+    scene.PressLeft(960, 540);
+    float deepest = 0.0f;
+    for (int i = 0; i < 150; ++i) {
+        scene.Tick();
+        deepest = std::min(deepest, scene.CameraZoom());
+    }
+    EXPECT_NEAR(deepest, -20.0f, 0.11f);
+    EXPECT_NEAR(scene.CameraZoom(), -15.0f, 0.25f);
+
+    // Released, the camera stays where it is.
+    scene.ReleaseLeft();
+    const float held = scene.CameraZoom();
+    Ticks(5);
+    EXPECT_EQ(scene.CameraZoom(), held);
+}
+
+TEST_F(ScenePlay, ButtonHoldsDependOnTheMode)
+{
+    Initialise();
+    for (CursorMode mode : {CursorMode::Ripple, CursorMode::Hide}) {
+        scene.SelectMode(mode);
+        scene.PressLeft(10, 10);
+        scene.ReleaseLeft();
+        Ticks(2);
+        EXPECT_TRUE(scene.ButtonHeld()); // until the middle button lets go
+        scene.ReleaseMiddle();
+        EXPECT_FALSE(scene.ButtonHeld());
+    }
+    scene.SelectMode(CursorMode::Feed);
+    scene.PressLeft(10, 10);
+    EXPECT_TRUE(scene.FeedClickPending());
+    scene.ReleaseLeft();
+    EXPECT_FALSE(scene.ButtonHeld());
+    scene.ReleaseMiddle();
+    EXPECT_FALSE(scene.FeedClickPending());
+}
+
+TEST_F(ScenePlay, MarkerStripsSweepAsOneSetAndTurnBeyondTheTank)
+{
+    Initialise();
+    const CFeedMarkers& markers = scene.FeedMarkers();
+    // Laid out at start-up; the first frame already swept them half a unit to the left.
+    scene.SelectMode(CursorMode::Touch);
+    EXPECT_EQ(markers.XStrip(0).x, -90.0f);
+    EXPECT_EQ(markers.XStrip(49).x, -90.0f + 3 * 49);
+    EXPECT_EQ(markers.YStrip(9).y, -22.0f + 8 * 9);
+    Ticks(5);
+    EXPECT_EQ(markers.XStrip(0).x, -90.0f); // only feed mode moves them
+
+    scene.SelectMode(CursorMode::Feed);
+    Ticks(10);
+    EXPECT_EQ(markers.XStrip(0).x, -95.0f);
+    Ticks(1);
+    EXPECT_EQ(markers.XStrip(0).x, -95.5f);
+    EXPECT_FALSE(markers.XIncreasing());
+    // Strip 0 is now beyond the side: it only turns the set, and the strips after it in the same
+    // pass already step the new way.
+    Ticks(1);
+    EXPECT_TRUE(markers.XIncreasing());
+    EXPECT_EQ(markers.XStrip(0).x, -95.5f);
+    EXPECT_EQ(markers.XStrip(1).x, -87.0f - 5.5f + 0.5f);
+}
+
+TEST_F(ScenePlay, ClickOnOpenWaterIsUsedUpAndChangesNothing)
+{
+    Initialise();
+    SetLiveCounts({{2, 1}});
+    CFish& fish = PlaceFish(2, 0, 60.0f, 15.0f, -80.0f);
+    TouchAt(100, 100);
+    EXPECT_FALSE(scene.ButtonHeld());
+    EXPECT_EQ(fish.targetHeading, 30.0f);
+    EXPECT_LT(fish.speed, 0.2f);
+}
+
+TEST_F(ScenePlay, TouchedFishInTheCruisingDepthsSwingsAQuarterTurnAndLeavesAtFullSpeed)
+{
+    Initialise();
+    SetLiveCounts({{2, 1}});
+    CFish& fish = PlaceFish(2, 0, 0.0f, 0.0f, -80.0f);
+    fish.speed = 0.15f;
+    TouchAt(960, 540);
+    EXPECT_EQ(fish.targetHeading, 120.0f);
+    EXPECT_FLOAT_EQ(fish.speed, 0.3f);
+
+    // A second touch during the quarter turn speeds the fish up but does not turn it further.
+    TouchAt(960, 540);
+    EXPECT_EQ(fish.targetHeading, 120.0f);
+
+    // At -75 exactly the fish is outside both bands: it only speeds up.
+    CFish& other = PlaceFish(2, 0, 0.0f, 0.0f, -75.0f);
+    TouchAt(960, 540);
+    EXPECT_EQ(other.targetHeading, 30.0f);
+    EXPECT_GT(other.speed, 0.15f);
+}
+
+TEST_F(ScenePlay, TouchAnswersTheHigherIndexAndTheEarlierSpeciesNotTheNearerFish)
+{
+    Initialise();
+    SetLiveCounts({{2, 2}, {5, 1}});
+    CFish& low = PlaceFish(2, 0, 0.0f, 0.0f, -85.0f);
+    CFish& high = PlaceFish(2, 1, 0.0f, 0.0f, -86.0f);
+    CFish& nearer = PlaceFish(5, 0, 0.0f, 0.0f, -65.0f); // in front of both, in a cruising band too
+    TouchAt(960, 540);
+    EXPECT_EQ(high.targetHeading, 120.0f);
+    EXPECT_EQ(low.targetHeading, 30.0f);
+    EXPECT_NE(nearer.targetHeading, 120.0f);
+    EXPECT_LT(nearer.speed, 0.2f);
+}
+
+TEST_F(ScenePlay, TheShrimpLeavesAtItsOwnTopSpeed)
+{
+    Initialise();
+    SetLiveCounts({{14, 1}});
+    CFish& shrimp = PlaceFish(14, 0, 0.0f, 0.0f, -30.0f);
+    shrimp.speed = 0.15f;
+    TouchAt(960, 540);
+    EXPECT_FLOAT_EQ(shrimp.speed, 0.2f);
+    EXPECT_EQ(shrimp.targetHeading, 30.0f); // shallower than the cruising bands
+}
