@@ -126,18 +126,24 @@ Part Palm()
 
 void PaintOpenHand(cairo_t* cr)
 {
-    DrawOutlined(cr, {Finger(0, 0.0, kKnuckleY + 2), Finger(1, -0.5, kKnuckleY + 2), Finger(2, 1.0, kKnuckleY + 2),
+    DrawOutlined(cr, {Finger(0, 0.0, kKnuckleY + 2),
+                      Finger(1, -0.5, kKnuckleY + 2),
+                      Finger(2, 1.0, kKnuckleY + 2),
                       Finger(3, 4.0, kKnuckleY + 2),
-                      {[](cairo_t* c) { CapsulePath(c, 1.0, 18.5, -5.0, 10.5, 1.8); }, kSkin}, Palm()});
+                      {[](cairo_t* c) { CapsulePath(c, 1.0, 18.5, -5.0, 10.5, 1.8); }, kSkin},
+                      Palm()});
 }
 
 // The index finger stays where the open hand had it, so the hot spot does not move on a press;
 // the other fingers are curled into a fist and the thumb is drawn in along its side.
 void PaintPressingHand(cairo_t* cr)
 {
-    DrawOutlined(cr, {Finger(0, 0.0, kKnuckleY + 2), Finger(1, 7.0, kKnuckleY + 2), Finger(2, 8.0, kKnuckleY + 2),
+    DrawOutlined(cr, {Finger(0, 0.0, kKnuckleY + 2),
+                      Finger(1, 7.0, kKnuckleY + 2),
+                      Finger(2, 8.0, kKnuckleY + 2),
                       Finger(3, 9.5, kKnuckleY + 2),
-                      {[](cairo_t* c) { CapsulePath(c, 1.0, 18.5, -3.5, 13.0, 1.7); }, kSkin}, Palm()});
+                      {[](cairo_t* c) { CapsulePath(c, 1.0, 18.5, -3.5, 13.0, 1.7); }, kSkin},
+                      Palm()});
 }
 
 // Food shaker. Origin: the centre of the perforated top of its cap; the canister hangs along +y.
@@ -188,17 +194,16 @@ void PaintFlake(cairo_t* cr, double x, double y, double size)
 void PaintCamera(cairo_t* cr, bool firing)
 {
     const double shutterTop = firing ? -9.6 : -11.0; // pressed down into the body
-    DrawOutlined(cr, {{[](cairo_t* c) { RoundedRectPath(c, -14.0, -8.5, 27.0, 17.0, 3.0); }, kCameraBody},
-                      {[](cairo_t* c) {
-                           cairo_move_to(c, -6.0, -8.0);
-                           cairo_line_to(c, -4.0, -12.5);
-                           cairo_line_to(c, 4.0, -12.5);
-                           cairo_line_to(c, 6.0, -8.0);
-                           cairo_close_path(c);
-                       },
-                       kCameraBody},
-                      {[=](cairo_t* c) { RoundedRectPath(c, 6.5, shutterTop, 4.5, -8.0 - shutterTop, 0.8); },
-                       kCameraBody}});
+    const PathBuilder body = [](cairo_t* c) { RoundedRectPath(c, -14.0, -8.5, 27.0, 17.0, 3.0); };
+    const PathBuilder viewfinder = [](cairo_t* c) {
+        cairo_move_to(c, -6.0, -8.0);
+        cairo_line_to(c, -4.0, -12.5);
+        cairo_line_to(c, 4.0, -12.5);
+        cairo_line_to(c, 6.0, -8.0);
+        cairo_close_path(c);
+    };
+    const PathBuilder shutter = [=](cairo_t* c) { RoundedRectPath(c, 6.5, shutterTop, 4.5, -8.0 - shutterTop, 0.8); };
+    DrawOutlined(cr, {{body, kCameraBody}, {viewfinder, kCameraBody}, {shutter, kCameraBody}});
     // The lens: a grey barrel, dark glass, a glint.
     DrawOutlined(cr, {{[](cairo_t* c) { cairo_arc(c, 0.0, 0.0, 6.5, 0, 2 * kPi); }, kLensRing}});
     DrawOutlined(cr, {{[](cairo_t* c) { cairo_arc(c, 0.0, 0.0, 3.8, 0, 2 * kPi); }, kGlass}});
@@ -238,7 +243,7 @@ void PaintDrop(cairo_t* cr)
         cairo_close_path(c);
     };
     DrawOutlined(cr, {{drop, kWater}});
-    // Deeper blue towards the lower right, where the drop is thickest away from the light.
+    // Deeper blue towards the rim, away from the light that falls on the upper left.
     cairo_save(cr);
     cairo_new_path(cr);
     drop(cr);
