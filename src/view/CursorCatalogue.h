@@ -37,6 +37,7 @@ struct CursorEntry
 
 // The hot spots: the index fingertip (the same pixel open and pressing, so the pointer does not
 // jump on a press), the shaker's perforated opening, the lens centre and the drop's pointed tip.
+// Each mode's button-up cursor comes right before its held one; ripple has one for both.
 constexpr CursorEntry kCursorCatalogue[] = {
     {kTouchCursorResource, "CursorTouch", kCursorSide, kCursorSide, 10, 2},
     {kTouchHeldCursorResource, "CursorTouchHeld", kCursorSide, kCursorSide, 10, 2},
