@@ -1,6 +1,6 @@
 // ResourceTable.h -- the packed resources linked into this executable, found by type and id.
 //
-// The build packs every picture and the sound with the packer (tools/packer) and links the packed
+// The build packs every picture, cursor and the sound with the packer (tools/packer) and links the packed
 // bytes into kelpora_core, together with a table of {type, id, bytes, size}. Every executable that
 // links the core (the program, the tests, the benchmark) therefore carries the same resources.
 // When the build had no art to pack, the table is empty and every look-up finds nothing.
@@ -15,7 +15,7 @@ constexpr char kPackedResourceType[] = "RCAD";
 
 struct PackedResource
 {
-    const char* type;     // "RCAD"
+    const char* type;     // "RCAD" for pictures and the sound, "CURSOR" for cursors
     uint16_t id;          // unique within its type
     const uint8_t* bytes; // the packed file, read-only for the life of the process
     size_t size;          // bytes, the same as the plain file's

@@ -9,6 +9,7 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -49,9 +50,13 @@ TEST(LinkedResources, EachDecodesToItsArtFileAndNothingElseIsThere)
         DecodePackedBytes(decoded.data(), decoded.size(), 0);
         EXPECT_EQ(decoded, raw) << entry.baseName;
     }
-    EXPECT_EQ(linked.Count(), expected);
-
-    std::set<int> ids;
-    for (const PackedResource& resource : linked)
-        EXPECT_TRUE(ids.insert(resource.id).second) << "id " << resource.id << " twice";
+    // The cursors are packed under a type of their own (tests/view) and are not counted here.
+    size_t pictures = 0;
+    std::set<std::pair<std::string, int>> keys;
+    for (const PackedResource& resource : linked) {
+        pictures += std::string(resource.type) == kPackedResourceType;
+        EXPECT_TRUE(keys.insert({resource.type, resource.id}).second)
+            << resource.type << " " << resource.id << " twice";
+    }
+    EXPECT_EQ(pictures, expected);
 }

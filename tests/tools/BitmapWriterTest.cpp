@@ -1,4 +1,4 @@
-// Tests of the BMP encoder: the headers the loaders check and the stored row layout.
+// Tests of the BMP encoders: the headers the loaders check and the stored row layouts.
 #include "art/BitmapWriter.h"
 
 #include <gtest/gtest.h>
@@ -63,6 +63,37 @@ TEST(BitmapWriter, RowsAreStoredBottomFirstAsBlueGreenRedWithZeroPadding)
     for (int pad = 9; pad < 12; ++pad) {
         EXPECT_EQ(bottomRow[pad], 0);
         EXPECT_EQ(topRow[pad], 0);
+    }
+}
+
+TEST(BitmapWriter, WithAlphaStoresBottomRowFirstAsBlueGreenRedAlphaUnpremultiplied)
+{
+    // 3 x 2: every byte distinct, alphas from transparent to opaque.
+    CRgbaImage image(3, 2);
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            uint8_t* p = image.Pixel(x, y);
+            p[0] = static_cast<uint8_t>(10 * x + y);
+            p[1] = static_cast<uint8_t>(100 + 10 * x + y);
+            p[2] = static_cast<uint8_t>(200 + 10 * x + y);
+            p[3] = static_cast<uint8_t>(50 * (3 * y + x));
+        }
+    }
+    const std::vector<uint8_t> bmp = EncodeBitmapWithAlpha(image);
+    // 32-bit rows of 3 pixels take 12 bytes, no padding; uncompressed, so no colour masks either.
+    ASSERT_EQ(bmp.size(), 54u + 2u * 12u);
+    EXPECT_EQ(ReadLittleEndian(bmp, 28, 2), 32u);
+    EXPECT_EQ(ReadLittleEndian(bmp, 30, 4), 0u);
+    EXPECT_EQ(ReadLittleEndian(bmp, 34, 4), 24u);
+    for (int row = 0; row < 2; ++row) {
+        const int y = 1 - row;
+        for (int x = 0; x < 3; ++x) {
+            const uint8_t* stored = &bmp[54 + 12 * row + 4 * x];
+            EXPECT_EQ(stored[0], 200 + 10 * x + y);
+            EXPECT_EQ(stored[1], 100 + 10 * x + y);
+            EXPECT_EQ(stored[2], 10 * x + y);
+            EXPECT_EQ(stored[3], 50 * (3 * y + x)); // colour bytes above are not scaled by it
+        }
     }
 }
 

@@ -38,6 +38,26 @@ TEST(Canvas, PixelsReadBackAsWrittenAndFlattenOverBlack)
     EXPECT_EQ(image.Pixel(0, 0)[0] + image.Pixel(0, 0)[1] + image.Pixel(0, 0)[2], 0);
 }
 
+TEST(Canvas, RgbaImageKeepsTransparencyWithStraightColour)
+{
+    CCanvas canvas(3, 1);
+    canvas.BeginPixels();
+    canvas.WritePixel(0, 0, {0.8f, 0.4f, 1.0f}, 0.5f);
+    canvas.WritePixel(1, 0, {0.0f, 1.0f, 0.2f}, 1.0f);
+    canvas.EndPixels();
+
+    const CRgbaImage image = canvas.ToRgbaImage();
+    // Half transparent: the colour is the painted one, not darkened by its alpha.
+    EXPECT_NEAR(image.Pixel(0, 0)[0], 204, 2);
+    EXPECT_NEAR(image.Pixel(0, 0)[1], 102, 2);
+    EXPECT_EQ(image.Pixel(0, 0)[2], 255);
+    EXPECT_EQ(image.Pixel(0, 0)[3], 128);
+    EXPECT_EQ(image.Pixel(1, 0)[1], 255);
+    EXPECT_EQ(image.Pixel(1, 0)[3], 255);
+    for (int c = 0; c < 4; ++c)
+        EXPECT_EQ(image.Pixel(2, 0)[c], 0) << "untouched pixels are transparent black";
+}
+
 TEST(CellNoise, NearestBeforeSecondAndTheGridWrapsBothWays)
 {
     const CCellNoise cells(5, 3, 9);

@@ -1,12 +1,15 @@
 // BitmapWriter.h -- encodes a picture as the Windows BMP file that the texture loaders read.
 //
-// The only layout produced: a 14-byte file header ("BM"), a 40-byte info header, then 24-bit pixels
-// stored blue, green, red, rows bottom-up, each row padded with zeros to a multiple of 4 bytes. The
-// info header's image-size field holds the true size of that pixel block (padding included), since
-// the mipmapped loader reads exactly that many bytes.
+// Two layouts, both a 14-byte file header ("BM"), a 40-byte info header (uncompressed, no colour
+// table), then the pixel rows bottom-up right after the headers:
+// - 24-bit: blue, green, red, each row padded with zeros to a multiple of 4 bytes;
+// - 32-bit: blue, green, red, alpha, with straight (not premultiplied) alpha; rows need no padding.
+// The info header's image-size field holds the true size of the pixel block (padding included),
+// since the mipmapped loader reads exactly that many bytes.
 #pragma once
 
 #include "art/RgbImage.h"
+#include "art/RgbaImage.h"
 
 #include <cstdint>
 #include <vector>
@@ -17,3 +20,6 @@ constexpr int kBitmapHeaderBytes = 14 + 40;
 int BitmapRowStride(int width);
 
 std::vector<uint8_t> EncodeBitmap(const CRgbImage& image);
+
+// The 32-bit layout, which keeps the picture's transparency (the cursors).
+std::vector<uint8_t> EncodeBitmapWithAlpha(const CRgbaImage& image);

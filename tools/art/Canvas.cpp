@@ -1,6 +1,8 @@
 // Canvas.cpp -- surface ownership and pixel packing.
 #include "art/Canvas.h"
 
+#include <algorithm>
+
 CCanvas::CCanvas(int width, int height)
     : width(width), height(height), surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
       cr(cairo_create(surface))
@@ -63,6 +65,28 @@ CRgbImage CCanvas::ToImage()
             rgb[0] = static_cast<uint8_t>(row[x] >> 16);
             rgb[1] = static_cast<uint8_t>(row[x] >> 8);
             rgb[2] = static_cast<uint8_t>(row[x]);
+        }
+    }
+    return image;
+}
+
+CRgbaImage CCanvas::ToRgbaImage()
+{
+    BeginPixels();
+    CRgbaImage image(width, height);
+    for (int y = 0; y < height; ++y) {
+        const uint32_t* row = Row(y);
+        for (int x = 0; x < width; ++x) {
+            const uint32_t alpha = row[x] >> 24;
+            uint8_t* rgba = image.Pixel(x, y);
+            if (alpha == 0)
+                continue; // the image starts zeroed: transparent black
+            // Rounded to nearest; Cairo keeps every premultiplied channel at or below alpha.
+            for (int c = 0; c < 3; ++c) {
+                const uint32_t premultiplied = (row[x] >> (16 - 8 * c)) & 0xff;
+                rgba[c] = static_cast<uint8_t>(std::min<uint32_t>(255, (premultiplied * 255 + alpha / 2) / alpha));
+            }
+            rgba[3] = static_cast<uint8_t>(alpha);
         }
     }
     return image;

@@ -2,11 +2,13 @@
 //
 // The surface is ARGB32 (premultiplied alpha, one native-endian 32-bit word per pixel) and starts
 // fully transparent. Painters draw on it with Cairo and may then touch pixels directly; ToImage()
-// flattens it over black, which is how every additive or keyed picture of the aquarium is seen.
+// flattens it over black, which is how every additive or keyed picture of the aquarium is seen, and
+// ToRgbaImage() keeps the transparency, as the cursors need it.
 #pragma once
 
 #include "art/Colour.h"
 #include "art/RgbImage.h"
+#include "art/RgbaImage.h"
 
 #include <cairo.h>
 
@@ -36,6 +38,10 @@ public:
 
     // The picture as seen over black.
     CRgbImage ToImage();
+
+    // The picture with its transparency, colour un-premultiplied (straight alpha); a fully
+    // transparent pixel is stored as transparent black.
+    CRgbaImage ToRgbaImage();
 
 private:
     int width;

@@ -1,17 +1,21 @@
-// Packer.cpp -- scrambles every picture and the sound for linking into the program.
+// Packer.cpp -- scrambles every picture, cursor and the sound for linking into the program.
 //
 //     kelpora_packer <packed folder> <generated source> [<art folder>]
 //
-// For each resource of the catalogue, the raw file <art folder>/<base name><extension> is packed
-// with the inverse of the run-time decoding (PackedCodec.h) into <packed folder>/<id>.ad, and the
-// generated C++ source pulls those files in with the assembler's .incbin and lists them in the
-// table that CResourceTable::Linked() reads. Without an art folder, or for raw files that are not
-// there, the table simply lacks those resources; the program then runs without those pictures.
+// For each resource of the two catalogues (the "RCAD" pictures and sound, and the cursors under
+// their own type), the raw file <art folder>/<base name><extension> is packed with the inverse of
+// the run-time decoding (PackedCodec.h) into <packed folder>/<type>_<id>.ad, and the generated C++
+// source pulls those files in with the assembler's .incbin and lists them in the table that
+// CResourceTable::Linked() reads. Ids are unique only within a type, so file and symbol names carry
+// both. Without an art folder, or for raw files that are not there, the table simply lacks those
+// resources; the program then runs without those pictures.
 //
 // Outputs are rewritten only when their content changes, so that an unchanged build recompiles
 // nothing; the source names a hash of each packed file, so new art always changes the source.
 #include "environment/ResourceCatalogue.h"
 #include "platform/PackedCodec.h"
+#include "platform/ResourceTable.h"
+#include "view/CursorCatalogue.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -26,8 +30,17 @@
 namespace fs = std::filesystem;
 
 namespace {
+// One resource to pack: where it goes in the table and which art file it comes from.
+struct PackSource
+{
+    const char* type; // "RCAD" or "CURSOR": letters only, since it becomes part of symbol names
+    int id;
+    const char* baseName;
+};
+
 struct PackedFile
 {
+    std::string type;
     int id;
     std::string path; // absolute, of the packed copy
     size_t size;
@@ -92,9 +105,26 @@ std::string EscapeTwice(const std::string& text)
     return cppQuoted;
 }
 
-std::string SymbolFor(int id)
+// The catalogues in table order: pictures and sound first, then the cursors.
+std::vector<PackSource> PackSources()
 {
-    return "kelpora_packed_" + std::to_string(id);
+    std::vector<PackSource> sources;
+    for (const PackedResourceEntry& entry : kPackedResourceCatalogue)
+        sources.push_back({kPackedResourceType, entry.id, entry.baseName});
+    for (const CursorEntry& entry : kCursorCatalogue)
+        sources.push_back({kCursorResourceType, entry.id, entry.baseName});
+    return sources;
+}
+
+// Unique per (type, id), so that RCAD 164 and CURSOR 164 cannot clash.
+std::string Qualified(const std::string& type, int id)
+{
+    return type + "_" + std::to_string(id);
+}
+
+std::string SymbolFor(const PackedFile& file)
+{
+    return "kelpora_packed_" + Qualified(file.type, file.id);
 }
 
 std::string GenerateSource(const std::vector<PackedFile>& files)
@@ -113,11 +143,11 @@ std::string GenerateSource(const std::vector<PackedFile>& files)
     for (const PackedFile& file : files) {
         char hash[17];
         std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(file.hash));
-        out << "//   " << file.id << ": " << file.size << " bytes, " << hash << "\n";
+        out << "//   " << file.type << " " << file.id << ": " << file.size << " bytes, " << hash << "\n";
     }
     out << "\n__asm__(\".pushsection .rodata.kelpora_packed, \\\"a\\\"\\n\"\n";
     for (const PackedFile& file : files) {
-        const std::string symbol = SymbolFor(file.id);
+        const std::string symbol = SymbolFor(file);
         out << "        \".balign 16\\n\"\n"
             << "        \".globl " << symbol << "\\n\"\n"
             << "        \".hidden " << symbol << "\\n\"\n"
@@ -128,10 +158,10 @@ std::string GenerateSource(const std::vector<PackedFile>& files)
     out << "        \".popsection\\n\");\n\n";
 
     for (const PackedFile& file : files)
-        out << "extern \"C\" __attribute__((visibility(\"hidden\"))) const uint8_t " << SymbolFor(file.id) << "[];\n";
+        out << "extern \"C\" __attribute__((visibility(\"hidden\"))) const uint8_t " << SymbolFor(file) << "[];\n";
     out << "\nnamespace {\nconst PackedResource kEntries[] = {\n";
     for (const PackedFile& file : files)
-        out << "    {kPackedResourceType, " << file.id << ", " << SymbolFor(file.id) << ", " << file.size << "u},\n";
+        out << "    {\"" << file.type << "\", " << file.id << ", " << SymbolFor(file) << ", " << file.size << "u},\n";
     out << "};\n} // namespace\n\n"
         << "extern const PackedResource* const kLinkedResources = kEntries;\n"
         << "extern const size_t kLinkedResourceCount = " << files.size() << ";\n";
@@ -157,22 +187,22 @@ int main(int argc, char** argv)
     std::vector<PackedFile> files;
     if (argc == 4) {
         const fs::path artFolder = argv[3];
-        for (const PackedResourceEntry& entry : kPackedResourceCatalogue) {
+        for (const PackSource& entry : PackSources()) {
             const fs::path raw = artFolder / (std::string(entry.baseName) + DecodedExtension(entry.baseName));
             std::vector<uint8_t> bytes;
             if (!fs::is_regular_file(raw) || !ReadFile(raw, bytes)) {
-                std::fprintf(stderr, "kelpora_packer: warning: no %s; resource %d is left out\n", raw.c_str(),
-                             entry.id);
+                std::fprintf(stderr, "kelpora_packer: warning: no %s; resource %s %d is left out\n", raw.c_str(),
+                             entry.type, entry.id);
                 continue;
             }
             EncodePackedBytes(bytes.data(), bytes.size(), 0);
             const std::string packed(bytes.begin(), bytes.end());
-            const fs::path packedPath = packedFolder / (std::to_string(entry.id) + ".ad");
+            const fs::path packedPath = packedFolder / (Qualified(entry.type, entry.id) + ".ad");
             if (!WriteIfChanged(packedPath, packed)) {
                 std::fprintf(stderr, "kelpora_packer: cannot write %s\n", packedPath.c_str());
                 return 1;
             }
-            files.push_back({entry.id, packedPath.string(), packed.size(), Fnv1a(packed)});
+            files.push_back({entry.type, entry.id, packedPath.string(), packed.size(), Fnv1a(packed)});
         }
     }
 
