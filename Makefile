@@ -12,9 +12,9 @@ BUILD_DIR   ?= build
 ASAN_DIR    ?= build-asan
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 
-# What the program and its build-time generators need.
+# What the program and its build-time generators need; the help text wants a bold sans-serif face.
 BUILD_PACKAGES := cmake g++ make pkg-config libwxgtk3.2-dev libgl-dev libglu1-mesa-dev libosmesa6-dev \
-                  libfreetype-dev libfontconfig-dev libsdl2-mixer-dev libcairo2-dev \
+                  libfreetype-dev libfontconfig-dev fonts-dejavu-core libsdl2-mixer-dev libcairo2-dev \
                   libgtest-dev libbenchmark-dev
 # What the tests need on top: a private X server, input and screenshots, sound statistics.
 TEST_PACKAGES  := xvfb xauth x11-utils xdotool imagemagick sox

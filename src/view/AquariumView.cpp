@@ -1,8 +1,12 @@
 // AquariumView.cpp -- pixel format, context, timer and window events of the aquarium view.
 #include "view/AquariumView.h"
 
+#include "view/CursorCatalogue.h"
+#include "view/CursorImages.h"
+
 #include <wx/dcclient.h>
 #include <wx/display.h>
+#include <wx/image.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 
@@ -69,6 +73,12 @@ CAquariumView* CAquariumView::Create(wxWindow* parent)
     view->Bind(wxEVT_SIZE, &CAquariumView::OnSize, view);
     view->Bind(wxEVT_ERASE_BACKGROUND, &CAquariumView::OnEraseBackground, view);
     view->Bind(wxEVT_MOTION, &CAquariumView::OnMouseMotion, view);
+    view->Bind(wxEVT_LEFT_DOWN, &CAquariumView::OnLeftDown, view);
+    view->Bind(wxEVT_LEFT_UP, &CAquariumView::OnLeftUp, view);
+    view->Bind(wxEVT_LEFT_DCLICK, &CAquariumView::OnLeftDoubleClick, view);
+    view->Bind(wxEVT_MIDDLE_UP, &CAquariumView::OnMiddleUp, view);
+    view->Bind(wxEVT_RIGHT_DOWN, &CAquariumView::OnRightDown, view);
+    view->Bind(wxEVT_CHAR_HOOK, &CAquariumView::OnCharHook, view);
     // The timer runs even when there is no context; its frames then draw nothing.
     view->pacer.Start(NowMs());
     view->timer.StartOnce(kFramePeriodMs);
@@ -114,6 +124,7 @@ void CAquariumView::StartScene()
     scene.Resize(client.x, client.y);
     starting = false;
     contextCurrent = true;
+    ApplyModeCursor();
 }
 
 void CAquariumView::OnTimer(wxTimerEvent&)
@@ -149,6 +160,110 @@ void CAquariumView::OnEraseBackground(wxEraseEvent&) {}
 
 void CAquariumView::OnMouseMotion(wxMouseEvent& event)
 {
+    ApplyModeCursor();
     scene.SetMouse(event.GetX(), event.GetY());
     event.Skip();
+}
+
+void CAquariumView::OnLeftDown(wxMouseEvent& event)
+{
+    scene.PressLeft(event.GetX(), event.GetY());
+    ApplyModeCursor();
+    event.Skip(); // default processing also gives the view the focus
+}
+
+void CAquariumView::OnLeftUp(wxMouseEvent& event)
+{
+    scene.ReleaseLeft();
+    ApplyModeCursor();
+    event.Skip();
+}
+
+void CAquariumView::OnLeftDoubleClick(wxMouseEvent& event)
+{
+    ApplyModeCursor();
+    event.Skip();
+}
+
+void CAquariumView::OnMiddleUp(wxMouseEvent& event)
+{
+    scene.ReleaseMiddle();
+    event.Skip();
+}
+
+void CAquariumView::OnRightDown(wxMouseEvent& event)
+{
+    scene.PressRight();
+    event.Skip();
+}
+
+// The function keys, before the frame sees the key: F1 shows or hides the help text, F2 to F6
+// choose the cursor mode. The key always goes on, so that the frame still ends the program on ESC.
+void CAquariumView::OnCharHook(wxKeyEvent& event)
+{
+    switch (event.GetKeyCode()) {
+    case WXK_F1:
+        scene.ToggleHelp();
+        break;
+    case WXK_F2:
+        scene.SelectMode(CursorMode::Feed);
+        break;
+    case WXK_F3:
+        scene.SelectMode(CursorMode::Touch);
+        break;
+    case WXK_F4:
+        scene.SelectMode(CursorMode::Camera);
+        break;
+    case WXK_F5:
+        scene.SelectMode(CursorMode::Ripple);
+        break;
+    case WXK_F6:
+        scene.SelectMode(CursorMode::Hide);
+        break;
+    default:
+        break;
+    }
+    if (event.GetKeyCode() >= WXK_F2 && event.GetKeyCode() <= WXK_F6)
+        ApplyModeCursor();
+    event.Skip();
+}
+
+void CAquariumView::ApplyModeCursor()
+{
+    scene.ApplyModeCursor();
+    const int id = CursorResourceFor(scene.Mode(), scene.ButtonHeld());
+    if (id == shownCursor)
+        return;
+    shownCursor = id;
+    SetCursor(CursorPicture(id));
+}
+
+// Each picture is made into a cursor the first time its mode shows it. Hide mode has no picture:
+// its cursor is blank. A picture missing from the build, or damaged, falls back to a standard
+// cursor of the same sense, so every mode still shows where the pointer is.
+const wxCursor& CAquariumView::CursorPicture(int resourceId)
+{
+    auto found = cursors.find(resourceId);
+    if (found != cursors.end())
+        return found->second;
+
+    wxCursor cursor(wxCURSOR_BLANK);
+    CursorImage picture;
+    if (resourceId != 0 && LoadCursorImage(resourceId, picture)) {
+        wxImage image(picture.width, picture.height);
+        image.InitAlpha();
+        for (int y = 0; y < picture.height; ++y) {
+            for (int x = 0; x < picture.width; ++x) {
+                const uint8_t* p = &picture.rgba[(static_cast<size_t>(y) * picture.width + x) * 4];
+                image.SetRGB(x, y, p[0], p[1], p[2]);
+                image.SetAlpha(x, y, p[3]);
+            }
+        }
+        image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_X, picture.hotX);
+        image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_Y, picture.hotY);
+        cursor = wxCursor(image);
+    } else if (resourceId != 0) {
+        cursor = wxCursor(wxCURSOR_HAND);
+    }
+    return cursors.emplace(resourceId, cursor).first->second;
 }

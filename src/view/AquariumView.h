@@ -8,9 +8,11 @@
 #include "view/AquariumScene.h"
 #include "view/FramePacer.h"
 
+#include <wx/cursor.h>
 #include <wx/glcanvas.h>
 #include <wx/timer.h>
 
+#include <map>
 #include <memory>
 
 class CAquariumView : public wxGLCanvas
@@ -38,6 +40,16 @@ private:
     void OnSize(wxSizeEvent& event);
     void OnEraseBackground(wxEraseEvent& event);
     void OnMouseMotion(wxMouseEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnLeftDoubleClick(wxMouseEvent& event);
+    void OnMiddleUp(wxMouseEvent& event);
+    void OnRightDown(wxMouseEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+
+    // The cursor of the scene's mode, button up or held; none at all in hide mode.
+    void ApplyModeCursor();
+    const wxCursor& CursorPicture(int resourceId);
 
     CAquariumScene scene;
     std::unique_ptr<wxGLContext> context; // null when the pixel format or the context failed
@@ -45,4 +57,6 @@ private:
     bool starting = false;       // the scene's set-up is under way
     wxTimer timer;
     CFramePacer pacer;
+    std::map<int, wxCursor> cursors; // by resource id, made from the linked pictures once each
+    int shownCursor = -1;            // the resource id on screen now; 0 is the hidden cursor
 };
