@@ -3,6 +3,7 @@
 
 #include "environment/PackedResources.h"
 #include "environment/ResourceCatalogue.h"
+#include "environment/TextureLoader.h"
 #include "platform/GLHeaders.h"
 #include "platform/SettingsPath.h"
 
@@ -19,6 +20,8 @@ constexpr float kFloorDepth = -40.0f;   // the floor, water glow and rays stand 
 constexpr int kBubbleSourceColumnOffset = 5;
 constexpr int kBubbleSourceRow = 10;
 constexpr float kBubbleDrop = 15.0f;
+// The ripple grid stands this far in front of the eye, scaled to the frustum's cross-section there.
+constexpr float kRippleGridDistance = 2.4f;
 
 // Bubbles drawn for a bubble setting: 200 minus it. The file is not validated, so a setting
 // outside 0..200 is taken at its limit rather than overflowing the subtraction.
@@ -206,11 +209,30 @@ void CAquariumScene::BuildSceneryLists()
     scenery.BuildPlantLists(tankBounds);
 }
 
-// The frame-buffer copy that the ripples distort; it arrives with the ripple effect.
-void CAquariumScene::CreateRippleTexture() {}
+// The texture that ripple mode copies each frame into, sized for the screen and the driver, with
+// a first copy of whatever the frame buffer holds now.
+void CAquariumScene::CreateRippleTexture()
+{
+    rippleTexture = CreateBlankTexture();
+    glBindTexture(GL_TEXTURE_2D, rippleTexture);
+    rippleCopy = SizeBoundRippleTexture(screenWidth, screenHeight);
+    if (!rippleCopy.IsUsable()) {
+        report("The graphics driver could not make a texture for the ripples; ripple mode shows the tank "
+               "without them.",
+               "Ripples");
+        return;
+    }
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, rippleCopy.copyWidth, rippleCopy.copyHeight);
+}
 
-// The ripple height field; it arrives with the ripple effect.
-void CAquariumScene::CreateRippleGrid() {}
+// The grid that distorts the copy. Its rest coordinates span just the part of the texture the
+// copy fills.
+void CAquariumScene::CreateRippleGrid()
+{
+    rippleGrid = std::make_unique<CRippleGrid>();
+    rippleGrid->Resize(screenWidth, screenHeight);
+    rippleGrid->SetTextureExtent(rippleCopy.SExtent(), rippleCopy.TExtent());
+}
 
 // The ten food drops; they arrive with feeding.
 void CAquariumScene::ResetFoodDrops() {}
@@ -246,7 +268,8 @@ void CAquariumScene::Resize(int clientWidth, int clientHeight)
     gluPerspective(45.0, static_cast<double>(clientWidth) / clientHeight, 0.1, 400.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    // The ripple grid follows the client size once the ripple effect exists.
+    if (rippleGrid)
+        rippleGrid->Resize(clientWidth, clientHeight); // ripples are placed in the window; the copy keeps its extent
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -400,5 +423,38 @@ void CAquariumScene::ApplyForegroundColour() { backdrop.ApplyForegroundColour(se
 // Active food drops sink and are drawn; they arrive with feeding.
 void CAquariumScene::DrawFoodDrops() {}
 
-// Ripples distort a copy of the frame; it arrives with the ripple effect.
-void CAquariumScene::RunRipplePass() {}
+// Ripples distort a copy of the frame, drawn back over the whole window. The grid is placed in eye
+// coordinates, in front of the eye and scaled to the frustum's cross-section there, so that with
+// no ripple running every pixel lands where it was copied from, on any screen shape and wherever
+// the camera has drifted. Placed among the tank's coordinates instead it would stand askew once the
+// camera has drifted sideways (the camera keeps looking at the tank's centre line).
+void CAquariumScene::RunRipplePass()
+{
+    if (!rippleGrid || !rippleCopy.IsUsable())
+        return;
+    glBindTexture(GL_TEXTURE_2D, rippleTexture); // stays bound into the next frame, as any last texture does
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, rippleCopy.copyWidth, rippleCopy.copyHeight);
+
+    // The copy goes back as it was: opaque and untinted whatever colour the frame left (the feed
+    // marker's transparent white, the foreground tint), neither fogged, lit nor blended, and in
+    // front of whatever depth the frame wrote (the help text stands 50 units away).
+    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT);
+    glDisable(GL_FOG);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_TEXTURE_2D);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+
+    const Frustum f = ComputeFrustum(screenWidth, screenHeight);
+    const double reach = kRippleGridDistance / f.nearPlane; // the frustum's sides grow with distance
+    glPushMatrix();
+    glLoadIdentity();
+    glTranslatef(0.0f, 0.0f, -kRippleGridDistance);
+    glScaled(f.right * reach, f.top * reach, 1.0);
+    rippleGrid->Draw();
+    rippleGrid->Step();
+    glPopMatrix();
+    glPopAttrib();
+}

@@ -20,6 +20,8 @@
 #include "environment/BubbleSystem.h"
 #include "environment/FloorAndLight.h"
 #include "environment/PictureSheet.h"
+#include "environment/RippleGrid.h"
+#include "environment/RippleTexture.h"
 #include "environment/Scenery.h"
 #include "fish/FishStore.h"
 #include "fish/VertexSink.h"
@@ -117,6 +119,9 @@ public:
     const CAmbientSound& Sound() const { return ambientSound; }
     const CBackdrop& Backdrop() const { return backdrop; }
     const CPictureSheet& PictureSheet() const { return pictureSheet; }
+    // The ripple grid exists from the set-up on; null before it.
+    CRippleGrid* RippleGrid() { return rippleGrid.get(); }
+    uint32_t RippleTexture() const { return rippleTexture; }
 
 private:
     // Set-up steps, in the order Initialise runs them.
@@ -230,4 +235,7 @@ private:
 
     CFishStore fishStore;    // 50 records per species; the live counts decide which swim
     CGlVertexSink glSink;    // fish parts send their vertices to GL through it
+
+    RippleTextureSize rippleCopy;            // rippleTexture's size and the part of the screen copied into it
+    std::unique_ptr<CRippleGrid> rippleGrid; // distorts that copy in ripple mode
 };

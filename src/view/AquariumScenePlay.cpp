@@ -159,8 +159,9 @@ void CAquariumScene::StartleFish(CFish& fish)
     fish.EaseSpeed(kStartleStep, kStartleTarget);
 }
 
+// The grid counts pixels from the bottom of the drawable, as GL does.
 void CAquariumScene::AddRipple(int x, int y)
 {
-    (void)x;
-    (void)y;
+    if (rippleGrid)
+        rippleGrid->AddRipple(x, clientHeight - y);
 }
