@@ -30,7 +30,13 @@ int BubblesShown(int bubbleSetting)
 
 CAquariumScene::CAquariumScene(ErrorReport report) : report(std::move(report)) {}
 
-CAquariumScene::~CAquariumScene() = default;
+// Frees the flake lists while a context is current; a context the window has already released took
+// them along.
+CAquariumScene::~CAquariumScene()
+{
+    for (CFoodDrop& drop : foodDrops)
+        drop.ReleaseFlakeList();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Set-up
@@ -205,8 +211,14 @@ void CAquariumScene::CreateRippleTexture() {}
 // The ripple height field; it arrives with the ripple effect.
 void CAquariumScene::CreateRippleGrid() {}
 
-// The ten food drops; they arrive with feeding.
-void CAquariumScene::ResetFoodDrops() {}
+// The ten food drops, inactive, each with its flake list compiled.
+void CAquariumScene::ResetFoodDrops()
+{
+    for (CFoodDrop& drop : foodDrops) {
+        drop.Reset();
+        drop.CompileFlakeList();
+    }
+}
 
 // The looping recording of waves and bubbles. It returns without waiting for the audio device,
 // and the recording's temporary files are gone when it does.
@@ -375,7 +387,8 @@ void CAquariumScene::DrawFish()
             glTranslatef(fish.position.x, fish.position.y, fish.position.z);
             fish.Draw(glSink, speciesTextures[s]);
             glPopMatrix();
-            // Seeking and eating food follow each fish here once feeding exists.
+            SeekFood(fish, i, foodDrops);
+            EatFood(fish, foodDrops);
         }
     }
 }
@@ -394,8 +407,17 @@ void CAquariumScene::DrawPictureBackdrop()
 
 void CAquariumScene::ApplyForegroundColour() { backdrop.ApplyForegroundColour(settings); }
 
-// Active food drops sink and are drawn; they arrive with feeding.
-void CAquariumScene::DrawFoodDrops() {}
+// Active food drops are drawn and sink, in slot order, with lighting off.
+void CAquariumScene::DrawFoodDrops()
+{
+    for (CFoodDrop& drop : foodDrops) {
+        if (!drop.IsActive())
+            continue;
+        glPushMatrix();
+        drop.DrawAndAdvance();
+        glPopMatrix();
+    }
+}
 
 // The marker strips sweep and a pending feed click finds its tank point; it arrives with input.
 void CAquariumScene::RunFeedPass() {}

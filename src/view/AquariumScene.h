@@ -21,7 +21,9 @@
 #include "environment/FloorAndLight.h"
 #include "environment/PictureSheet.h"
 #include "environment/Scenery.h"
+#include "fish/Feeding.h"
 #include "fish/FishStore.h"
+#include "fish/FoodDrop.h"
 #include "fish/VertexSink.h"
 #include "platform/ErrorReport.h"
 #include "platform/TempDirectory.h"
@@ -84,6 +86,8 @@ public:
     uint32_t PlantTexture(int slot) const { return plantTextures[slot]; }
     uint32_t BackdropPictureTexture() const { return backdropPictureTexture; }
     CFishStore& Fish() { return fishStore; }
+    // Food drop i, 0 to kFoodDropCount - 1; the feed pass places and activates the first inactive one.
+    CFoodDrop& FoodDrop(int i) { return foodDrops[i]; }
     const CFloorAndLight& FloorAndLight() const { return floorAndLight; }
     const CScenery& Scenery() const { return scenery; }
     const CBubbleSystem& Bubbles() const { return bubbleSystem; }
@@ -182,4 +186,6 @@ private:
 
     CFishStore fishStore;    // 50 records per species; the live counts decide which swim
     CGlVertexSink glSink;    // fish parts send their vertices to GL through it
+    // Only the first kSoughtDropCount drops are sought and eaten from.
+    CFoodDrop foodDrops[kFoodDropCount];
 };
