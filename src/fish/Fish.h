@@ -82,6 +82,10 @@ public:
     static SharedPhase SharedWave(int speciesId, int slot);
     static void ResetSharedAnimation();
 
+    // Size change by eating: by `amount` up (grow) or down, whole for whole-size species, then
+    // held within 3 to 7.
+    void Grow(float amount, bool grow);
+
     void SetSeeking(bool value) { seeking = value; }
     const SpeciesDescriptor& Species() const { return *species; }
     int SpeciesId() const { return speciesId; }

@@ -33,7 +33,13 @@ int BubblesShown(int bubbleSetting)
 
 CAquariumScene::CAquariumScene(ErrorReport report) : report(std::move(report)) {}
 
-CAquariumScene::~CAquariumScene() = default;
+// Frees the flake lists while a context is current; a context the window has already released took
+// them along.
+CAquariumScene::~CAquariumScene()
+{
+    for (CFoodDrop& drop : foodDrops)
+        drop.ReleaseFlakeList();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Set-up
@@ -234,8 +240,14 @@ void CAquariumScene::CreateRippleGrid()
     rippleGrid->SetTextureExtent(rippleCopy.SExtent(), rippleCopy.TExtent());
 }
 
-// The ten food drops; they arrive with feeding.
-void CAquariumScene::ResetFoodDrops() {}
+// The ten food drops, inactive, each with its flake list compiled.
+void CAquariumScene::ResetFoodDrops()
+{
+    for (CFoodDrop& drop : foodDrops) {
+        drop.Reset();
+        drop.CompileFlakeList();
+    }
+}
 
 // The looping recording of waves and bubbles. It returns without waiting for the audio device,
 // and the recording's temporary files are gone when it does.
@@ -401,7 +413,8 @@ void CAquariumScene::DrawFish()
             glTranslatef(fish.position.x, fish.position.y, fish.position.z);
             fish.Draw(glSink, speciesTextures[s]);
             glPopMatrix();
-            // Seeking and eating food follow each fish here once feeding exists.
+            SeekFood(fish, i, foodDrops);
+            EatFood(fish, foodDrops);
         }
     }
 }
@@ -420,8 +433,17 @@ void CAquariumScene::DrawPictureBackdrop()
 
 void CAquariumScene::ApplyForegroundColour() { backdrop.ApplyForegroundColour(settings); }
 
-// Active food drops sink and are drawn; they arrive with feeding.
-void CAquariumScene::DrawFoodDrops() {}
+// Active food drops are drawn and sink, in slot order, with lighting off.
+void CAquariumScene::DrawFoodDrops()
+{
+    for (CFoodDrop& drop : foodDrops) {
+        if (!drop.IsActive())
+            continue;
+        glPushMatrix();
+        drop.DrawAndAdvance();
+        glPopMatrix();
+    }
+}
 
 // Ripples distort a copy of the frame, drawn back over the whole window. The grid is placed in eye
 // coordinates, in front of the eye and scaled to the frustum's cross-section there, so that with

@@ -23,7 +23,9 @@
 #include "environment/RippleGrid.h"
 #include "environment/RippleTexture.h"
 #include "environment/Scenery.h"
+#include "fish/Feeding.h"
 #include "fish/FishStore.h"
+#include "fish/FoodDrop.h"
 #include "fish/VertexSink.h"
 #include "platform/ErrorReport.h"
 #include "platform/TempDirectory.h"
@@ -110,6 +112,8 @@ public:
     uint32_t PlantTexture(int slot) const { return plantTextures[slot]; }
     uint32_t BackdropPictureTexture() const { return backdropPictureTexture; }
     CFishStore& Fish() { return fishStore; }
+    // Food drop i, 0 to kFoodDropCount - 1; the feed pass places and activates the first inactive one.
+    CFoodDrop& FoodDrop(int i) { return foodDrops[i]; }
     const CFloorAndLight& FloorAndLight() const { return floorAndLight; }
     const CScenery& Scenery() const { return scenery; }
     const CBubbleSystem& Bubbles() const { return bubbleSystem; }
@@ -238,4 +242,6 @@ private:
 
     RippleTextureSize rippleCopy;            // rippleTexture's size and the part of the screen copied into it
     std::unique_ptr<CRippleGrid> rippleGrid; // distorts that copy in ripple mode
+    // Only the first kSoughtDropCount drops are sought and eaten from.
+    CFoodDrop foodDrops[kFoodDropCount];
 };

@@ -122,8 +122,13 @@ void CAquariumScene::RunFeedPass()
 // With all ten drops in the water the click is used up without effect.
 void CAquariumScene::ReleaseFood(float x, float y)
 {
-    (void)x;
-    (void)y;
+    for (CFoodDrop& drop : foodDrops) {
+        if (!drop.IsActive()) {
+            drop.Place(x, y, kFeedPlaneZ);
+            drop.SetActive(true);
+            return;
+        }
+    }
 }
 
 // A click in touch mode is answered once, by the first pass after it, hit or not. Every live fish

@@ -173,3 +173,73 @@ TEST_F(ScenePlay, TheShrimpLeavesAtItsOwnTopSpeed)
     EXPECT_FLOAT_EQ(shrimp.speed, 0.2f);
     EXPECT_EQ(shrimp.targetHeading, 30.0f); // shallower than the cruising bands
 }
+
+// Presses at the pointer in feed mode and runs frames until the click resolves (at most `limit`).
+int ScenePlayFeedClick(CAquariumScene& scene, int x, int y, int limit = 50)
+{
+    scene.PressLeft(x, y);
+    scene.ReleaseLeft();
+    int frames = 0;
+    while (scene.FeedClickPending() && frames < limit) {
+        scene.Tick();
+        ++frames;
+    }
+    return frames;
+}
+
+int ActiveDrops(CAquariumScene& scene)
+{
+    int active = 0;
+    for (int i = 0; i < kFoodDropCount; ++i)
+        active += scene.FoodDrop(i).IsActive() ? 1 : 0;
+    return active;
+}
+
+TEST_F(ScenePlay, FeedClickReleasesFoodOnTheFeedPlaneUnderThePointer)
+{
+    Initialise();
+    // 34 pixels right of the centre lies 1.5 units right on the feed plane: between two strips,
+    // so the click waits a frame or two for one to pass under the pointer.
+    const int frames = ScenePlayFeedClick(scene, 960 + 34, 540);
+    EXPECT_GT(frames, 1);
+    EXPECT_LT(frames, 10);
+    ASSERT_TRUE(scene.FoodDrop(0).IsActive());
+    const Vector3 base = scene.FoodDrop(0).Base();
+    EXPECT_NEAR(base.x, 1.5f, 1.0f);
+    EXPECT_NEAR(base.y, -2.0f, 1.0f); // released two units below the picked point
+    EXPECT_EQ(base.z, kFeedPlaneZ);
+    EXPECT_FALSE(scene.FoodDrop(1).IsActive());
+}
+
+TEST_F(ScenePlay, ElevenQuickFeedClicksReleaseTenDrops)
+{
+    Initialise();
+    for (int click = 0; click < 11; ++click) {
+        ScenePlayFeedClick(scene, 900 + 10 * click, 500);
+        EXPECT_FALSE(scene.FeedClickPending());
+        EXPECT_EQ(ActiveDrops(scene), std::min(click + 1, kFoodDropCount));
+    }
+}
+
+TEST_F(ScenePlay, MiddleButtonCancelsAPendingFeedClick)
+{
+    Initialise();
+    scene.PressLeft(960, 540);
+    scene.ReleaseMiddle();
+    Ticks(20);
+    EXPECT_EQ(ActiveDrops(scene), 0);
+}
+
+TEST_F(ScenePlay, RippleClickStartsARingAtThePointer)
+{
+    Initialise();
+    scene.SelectMode(CursorMode::Ripple);
+    scene.PressLeft(960, 540);
+    const auto ring = scene.RippleGrid()->Ripple(0);
+    EXPECT_EQ(ring.cx, 16);
+    EXPECT_EQ(ring.cy, 16);
+    EXPECT_EQ(ring.tMax, 1698);
+    // A click high on the screen lies high on the grid: rows count from the bottom.
+    scene.PressLeft(0, 0);
+    EXPECT_EQ(scene.RippleGrid()->Ripple(1).cy, 31);
+}
