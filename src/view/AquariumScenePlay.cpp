@@ -93,6 +93,8 @@ int CAquariumScene::LiveCount(int species) const
 // it is found inside the tank, and food drops once both are.
 void CAquariumScene::RunFeedPass()
 {
+    float colour[4];
+    glGetFloatv(GL_CURRENT_COLOR, colour);
     glColor4f(1.0f, 1.0f, 1.0f, 0.0f);
     feedMarkers.SweepAndDraw(tankBounds);
 
@@ -114,9 +116,11 @@ void CAquariumScene::RunFeedPass()
         feedYFound = false;
         ReleaseFood(feedPickX, feedPickY - kReleaseDrop);
     }
-    // The transparent white stays current: the next frame's help text is drawn before anything
-    // else sets a colour.
-    glColor4f(1.0f, 1.0f, 1.0f, 0.0f);
+    // The colour goes back to what it was. Left transparent, it would be the colour the next frame
+    // starts with, and without a backdrop colour mode to replace it the bubbles, the picture and
+    // the fish would all be drawn fully transparent. Set again, not popped: colour material only
+    // follows a colour that is set.
+    glColor4fv(colour);
 }
 
 // With all ten drops in the water the click is used up without effect.

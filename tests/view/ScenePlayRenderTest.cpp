@@ -243,3 +243,17 @@ TEST_F(ScenePlay, RippleClickStartsARingAtThePointer)
     scene.PressLeft(0, 0);
     EXPECT_EQ(scene.RippleGrid()->Ripple(1).cy, 31);
 }
+
+TEST_F(ScenePlay, FeedModeLeavesTheNextFrameDrawnInTheColourItFound)
+{
+    Initialise(320, 180);
+    // No backdrop colour mode: nothing else sets a colour before the picture is drawn.
+    scene.Settings().background = 1;
+    scene.Settings().showTerra = 1;
+    Ticks(3);
+    int cleared = 0;
+    for (int y = 0; y < 180; y += 4)
+        for (int x = 0; x < 320; x += 4)
+            cleared += (context.PixelAt(x, y) & 0x00FFFFFF) == 0 ? 1 : 0;
+    EXPECT_LT(cleared, 80 * 45 / 2); // the picture covers most of the view; left transparent, none
+}
