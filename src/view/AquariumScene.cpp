@@ -4,6 +4,7 @@
 #include "environment/PackedResources.h"
 #include "environment/ResourceCatalogue.h"
 #include "platform/GLHeaders.h"
+#include "view/HelpOverlay.h"
 #include "platform/SettingsPath.h"
 
 #include <algorithm>
@@ -30,7 +31,14 @@ int BubblesShown(int bubbleSetting)
 
 CAquariumScene::CAquariumScene(ErrorReport report) : report(std::move(report)) {}
 
-CAquariumScene::~CAquariumScene() = default;
+// The window shell deletes its context before the scene, and then no context is current (GL
+// answers no version): the lists went with the context. Offscreen owners end the scene while
+// theirs is still current, and it gets its list names back.
+CAquariumScene::~CAquariumScene()
+{
+    if (glGetString(GL_VERSION) != nullptr)
+        helpFont.Release();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Set-up
@@ -54,8 +62,9 @@ void CAquariumScene::Initialise(int width, int height)
     initialised = true;
 }
 
-// The extruded outline glyphs of the help text; they arrive with the help overlay.
-void CAquariumScene::CreateHelpFont() {}
+// The extruded outline glyphs of the help text. Without a font the failure is reported and the
+// aquarium runs without the help block.
+void CAquariumScene::CreateHelpFont() { helpFont.Create(report); }
 
 void CAquariumScene::SetGlobalGlState()
 {
@@ -307,8 +316,8 @@ void CAquariumScene::LookAtTank()
     gluLookAt(camera.x, camera.y, camera.z + cameraZoom, 0.0, 0.0, kLookAtDepth, 0.0, 1.0, 0.0);
 }
 
-// The F1 key help in extruded text; it arrives with the help overlay.
-void CAquariumScene::DrawHelpOverlay() {}
+// The F1 key help in extruded text.
+void CAquariumScene::DrawHelpOverlay() { ::DrawHelpOverlay(helpFont, camera); }
 
 void CAquariumScene::ApplyLight()
 {

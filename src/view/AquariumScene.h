@@ -24,6 +24,7 @@
 #include "fish/FishStore.h"
 #include "fish/VertexSink.h"
 #include "platform/ErrorReport.h"
+#include "platform/OutlineFont.h"
 #include "platform/TempDirectory.h"
 #include "platform/Vector3.h"
 #include "ui/AquariumSettings.h"
@@ -93,6 +94,7 @@ public:
     const CAmbientSound& Sound() const { return ambientSound; }
     const CBackdrop& Backdrop() const { return backdrop; }
     const CPictureSheet& PictureSheet() const { return pictureSheet; }
+    const COutlineFont& HelpFont() const { return helpFont; }
 
 private:
     // Set-up steps, in the order Initialise runs them.
@@ -182,4 +184,5 @@ private:
 
     CFishStore fishStore;    // 50 records per species; the live counts decide which swim
     CGlVertexSink glSink;    // fish parts send their vertices to GL through it
+    COutlineFont helpFont;   // the help overlay's glyph lists; not built when no font could be loaded
 };
