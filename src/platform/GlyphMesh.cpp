@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <deque>
+#include <utility>
 
 namespace {
 constexpr int kMaxCurvePieces = 64;
@@ -179,30 +180,28 @@ void EmitExtrudedGlyph(const std::vector<GlyphContour>& contours, const std::vec
     glNormal3d(0.0, 0.0, -1.0);
     for (auto p = triangles.rbegin(); p != triangles.rend(); ++p)
         glVertex3d(p->x, p->y, -depth);
-    glEnd();
 
-    glBegin(GL_QUADS);
+    // The walls, two triangles per segment, in the same batch: a wall from p to q is the quad
+    // p, q, q', p' (primes at the back), counter-clockwise seen from outside when the ink lies on
+    // the right of the travel from p to q. One batch because Mesa leaves a second primitive of a
+    // compiled list out of feedback (seen with OSMesa: GL_QUADS after GL_TRIANGLES went missing).
     for (const GlyphContour& contour : contours) {
         for (size_t i = 0; i < contour.size(); ++i) {
-            const GlyphPoint& p = contour[i];
-            const GlyphPoint& q = contour[(i + 1) % contour.size()];
+            GlyphPoint p = contour[i];
+            GlyphPoint q = contour[(i + 1) % contour.size()];
+            if (inkSide == GlyphInkSide::Left)
+                std::swap(p, q);
             const double dx = q.x - p.x, dy = q.y - p.y, length = Length(dx, dy);
             if (length == 0.0)
                 continue;
-            // Seen along the direction of travel, (-dy, dx) points left; the wall faces away from the ink.
-            const double side = inkSide == GlyphInkSide::Right ? 1.0 : -1.0;
-            glNormal3d(-dy / length * side, dx / length * side, 0.0);
-            if (inkSide == GlyphInkSide::Right) {
-                glVertex3d(p.x, p.y, 0.0);
-                glVertex3d(q.x, q.y, 0.0);
-                glVertex3d(q.x, q.y, -depth);
-                glVertex3d(p.x, p.y, -depth);
-            } else {
-                glVertex3d(p.x, p.y, 0.0);
-                glVertex3d(p.x, p.y, -depth);
-                glVertex3d(q.x, q.y, -depth);
-                glVertex3d(q.x, q.y, 0.0);
-            }
+            // Seen along the travel from p to q, (-dy, dx) points left: away from the ink.
+            glNormal3d(-dy / length, dx / length, 0.0);
+            glVertex3d(p.x, p.y, 0.0);
+            glVertex3d(q.x, q.y, 0.0);
+            glVertex3d(q.x, q.y, -depth);
+            glVertex3d(p.x, p.y, 0.0);
+            glVertex3d(q.x, q.y, -depth);
+            glVertex3d(p.x, p.y, -depth);
         }
     }
     glEnd();

@@ -6,7 +6,7 @@
 //
 //   front face  z = 0, facing +z, normal (0, 0, 1)
 //   back face   z = -depth, facing -z
-//   side walls  one quad per contour segment, normal perpendicular to it, pointing out of the ink
+//   side walls  two triangles per contour segment, normal perpendicular to it, pointing out of the ink
 //
 // Every polygon is wound counter-clockwise seen from the side its normal points to, so the solid
 // draws the same with or without back-face culling.
@@ -54,7 +54,7 @@ void CleanContours(std::vector<GlyphContour>& contours);
 // self-crossing contours are fine. False (and no triangles) when the tessellator gives up.
 bool TessellateGlyph(const std::vector<GlyphContour>& contours, GlyphFillRule rule, std::vector<GlyphPoint>& triangles);
 
-// Emits the solid with immediate-mode calls: both faces from the triangles, then the walls along
+// Emits the solid as one batch of GL_TRIANGLES: both faces from the triangles, then the walls along
 // the contours, depth units deep. Changes the current normal.
 void EmitExtrudedGlyph(const std::vector<GlyphContour>& contours, const std::vector<GlyphPoint>& triangles,
                        GlyphInkSide inkSide, double depth);

@@ -121,66 +121,78 @@ TEST_F(OutlineFont, GlyphsAreClosedSolidsOneFifthDeepWithOutwardWalls)
     glEnable(GL_LIGHTING);
     glEnable(GL_COLOR_MATERIAL);
     std::vector<GLfloat> feedback(1 << 20);
-    glFeedbackBuffer(static_cast<GLsizei>(feedback.size()), GL_3D_COLOR, feedback.data());
-    glRenderMode(GL_FEEDBACK);
-    glCallList(font.ListBase() + 'B');
-    const GLint used = glRenderMode(GL_RENDER);
-    ASSERT_GT(used, 0);
-    float nearest = 1.0f, farthest = 0.0f;
-    for (GLint i = 0; i < used;) {
-        ASSERT_EQ(feedback[i], GL_POLYGON_TOKEN);
-        const int corners = static_cast<int>(feedback[i + 1]);
-        const GLfloat* v = &feedback[i + 2];
-        double n[3] = {0, 0, 0}; // Newell's normal, back in em: x and y 80 pixels each, depth (1 - z) / 2
-        for (int k = 0; k < corners; ++k) {
-            const GLfloat *p = v + 7 * k, *q = v + 7 * ((k + 1) % corners);
-            const double pz = 1.0 - 2.0 * p[2], qz = 1.0 - 2.0 * q[2];
-            n[0] += (p[1] - q[1]) / kPixelsPerEm * (pz + qz);
-            n[1] += (pz - qz) * (p[0] + q[0]) / kPixelsPerEm;
-            n[2] += (p[0] - q[0]) * (p[1] + q[1]) / (kPixelsPerEm * kPixelsPerEm);
-            EXPECT_TRUE(std::fabs(p[2] - 0.5f) < 1e-4f || std::fabs(p[2] - 0.6f) < 1e-4f) << p[2];
-            nearest = std::min(nearest, p[2]);
-            farthest = std::max(farthest, p[2]);
+    for (float turn : {0.0f, -50.0f}) { // head on, then turned about y so that walls face the light
+        glLoadIdentity();
+        glTranslatef(turn == 0.0f ? 0.0f : 0.5f, 0.0f, 0.0f);
+        glRotatef(turn, 0.0f, 1.0f, 0.0f);
+        glFeedbackBuffer(static_cast<GLsizei>(feedback.size()), GL_3D_COLOR, feedback.data());
+        glRenderMode(GL_FEEDBACK);
+        glCallList(font.ListBase() + 'B');
+        const GLint used = glRenderMode(GL_RENDER);
+        ASSERT_GT(used, 0);
+        float nearest = 1.0f, farthest = 0.0f;
+        for (GLint i = 0; i < used;) {
+            ASSERT_EQ(feedback[i], GL_POLYGON_TOKEN);
+            const int corners = static_cast<int>(feedback[i + 1]);
+            const GLfloat* v = &feedback[i + 2];
+            // Newell's normal, in em: x and y 80 pixels each, and the window depth is (1 - z) / 2.
+            double n[3] = {0, 0, 0};
+            for (int k = 0; k < corners; ++k) {
+                const GLfloat *p = v + 7 * k, *q = v + 7 * ((k + 1) % corners);
+                const double pz = 1.0 - 2.0 * p[2], qz = 1.0 - 2.0 * q[2];
+                n[0] += (p[1] - q[1]) / kPixelsPerEm * (pz + qz);
+                n[1] += (pz - qz) * (p[0] + q[0]) / kPixelsPerEm;
+                n[2] += (p[0] - q[0]) * (p[1] + q[1]) / (kPixelsPerEm * kPixelsPerEm);
+                nearest = std::min(nearest, p[2]);
+                farthest = std::max(farthest, p[2]);
+                if (turn == 0.0f) {
+                    EXPECT_TRUE(std::fabs(p[2] - 0.5f) < 1e-4f || std::fabs(p[2] - 0.6f) < 1e-4f) << p[2];
+                }
+            }
+            const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+            if (length > 1e-6) {
+                EXPECT_NEAR(v[3], std::max(0.0, n[0] / length), 0.02) << "turn " << turn << ", polygon at " << i;
+            }
+            i += 2 + 7 * corners;
         }
-        const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
-        if (length > 1e-9) {
-            EXPECT_NEAR(v[3], std::max(0.0, n[0] / length), 0.02) << "polygon at " << i;
+        if (turn == 0.0f) { // the faces at z 0 and -0.2
+            EXPECT_NEAR(nearest, 0.5f, 1e-4f);
+            EXPECT_NEAR(farthest, 0.6f, 1e-4f);
         }
-        i += 2 + 7 * corners;
     }
-    EXPECT_NEAR(nearest, 0.5f, 1e-4f);
-    EXPECT_NEAR(farthest, 0.6f, 1e-4f);
 
-    // Turned to show its walls, a solid wound outwards everywhere looks the same with back faces
-    // culled; a wall or face wound inwards would leave a hole.
+    // Turned to show its walls, then its back, a solid wound outwards everywhere looks the same
+    // with back faces culled; a wall or face wound inwards would leave a hole.
     glDisable(GL_LIGHTING);
     glEnable(GL_DEPTH_TEST);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0.0, 2.5, -0.25, 1.0, -10.0, 10.0); // deep enough for the turned glyphs
     glMatrixMode(GL_MODELVIEW);
-    std::vector<uint32_t> images[2];
-    for (bool cull : {false, true}) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        cull ? glEnable(GL_CULL_FACE) : glDisable(GL_CULL_FACE);
-        glLoadIdentity();
-        glTranslatef(0.3f, 0.1f, 0.0f);
-        glRotatef(-50.0f, 0.0f, 1.0f, 0.0f);
-        glRotatef(30.0f, 1.0f, 0.0f, 0.0f);
-        glColor3f(1.0f, 1.0f, 1.0f);
-        glCallLists(2, GL_UNSIGNED_BYTE, "O@");
-        glFinish();
-        for (int y = 0; y < context.Height(); ++y)
-            for (int x = 0; x < context.Width(); ++x)
-                images[cull].push_back(context.PixelAt(x, y) & 0xFFFFFF);
+    for (auto [turn, shift] : {std::pair{-50.0f, 0.3f}, {-140.0f, 2.2f}}) {
+        std::vector<uint32_t> images[2];
+        for (bool cull : {false, true}) {
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            cull ? glEnable(GL_CULL_FACE) : glDisable(GL_CULL_FACE);
+            glLoadIdentity();
+            glTranslatef(shift, 0.1f, 0.0f);
+            glRotatef(turn, 0.0f, 1.0f, 0.0f);
+            glRotatef(30.0f, 1.0f, 0.0f, 0.0f);
+            glColor3f(1.0f, 1.0f, 1.0f);
+            glCallLists(2, GL_UNSIGNED_BYTE, "O@");
+            glFinish();
+            for (int y = 0; y < context.Height(); ++y)
+                for (int x = 0; x < context.Width(); ++x)
+                    images[cull].push_back(context.PixelAt(x, y) & 0xFFFFFF);
+        }
+        int lit = 0, differing = 0;
+        for (size_t i = 0; i < images[0].size(); ++i) {
+            lit += images[0][i] != 0;
+            differing += images[0][i] != images[1][i];
+        }
+        EXPECT_GT(lit, 1000) << "turn " << turn;
+        EXPECT_EQ(differing, 0) << "turn " << turn;
     }
-    int lit = 0, differing = 0;
-    for (size_t i = 0; i < images[0].size(); ++i) {
-        lit += images[0][i] != 0;
-        differing += images[0][i] != images[1][i];
-    }
-    EXPECT_GT(lit, 1000);
-    EXPECT_EQ(differing, 0);
 }
 
 TEST_F(OutlineFont, UnreadableFaceIsReportedOnceAndDrawsNothing)
