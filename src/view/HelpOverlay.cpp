@@ -22,7 +22,11 @@ namespace {
 constexpr float kFaceColour[3] = {1.0f, 0.93f, 0.62f};     // warm ivory
 constexpr float kOutlineColour[3] = {0.03f, 0.07f, 0.16f}; // deep navy
 constexpr float kOutlineSetBack = 0.05f;                   // tank units behind the faces; the glyphs are 0.2 deep
-constexpr float kOutlinePixelsPerRow = 1.0f / 540.0f;      // outline width grows with the viewport's height
+// Outline width in pixels: it grows with the viewport's height, but never below 2, because a line
+// one pixel wide falls on one side of a glyph's edge only and the faces then cover it.
+constexpr float kOutlinePixelsPerRow = 1.0f / 540.0f;
+constexpr float kOutlineMinWidth = 2.0f;
+constexpr float kOutlineMaxWidth = 4.0f;
 constexpr float kTextLightDirection[4] = {-0.3f, 0.45f, 1.0f, 0.0f}; // eye space, towards the light
 constexpr float kTextLightAmbient[4] = {0.55f, 0.55f, 0.55f, 1.0f};
 constexpr float kTextLightDiffuse[4] = {0.5f, 0.5f, 0.5f, 1.0f};
@@ -95,7 +99,7 @@ void DrawHelpOverlay(const COutlineFont& font, const CameraPosition& camera)
     glGetIntegerv(GL_VIEWPORT, viewport);
     glDisable(GL_LIGHTING);
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-    glLineWidth(std::clamp(viewport[3] * kOutlinePixelsPerRow, 1.0f, 4.0f));
+    glLineWidth(std::clamp(viewport[3] * kOutlinePixelsPerRow, kOutlineMinWidth, kOutlineMaxWidth));
     glColor3fv(kOutlineColour);
     DrawLines(font, camera, -kOutlineSetBack);
 
