@@ -4,8 +4,8 @@
 #include "environment/PackedResources.h"
 #include "environment/ResourceCatalogue.h"
 #include "platform/GLHeaders.h"
-#include "view/HelpOverlay.h"
 #include "platform/SettingsPath.h"
+#include "view/HelpOverlay.h"
 
 #include <algorithm>
 #include <utility>
