@@ -25,9 +25,9 @@ TEST(GlyphMesh, FillsRepeatsCollinearPointsHolesAndCrossingsByTheRule)
     // A unit square run clockwise, as TrueType draws outer contours, with a repeated point, a
     // collinear one and the closing repeat that FreeType's walk leaves.
     const GlyphContour square = {{0, 0}, {0, 1}, {0, 1}, {1, 1}, {1, 0.5}, {1, 0}, {0, 0}};
-    std::vector<GlyphContour> cleaned = {square, {{5, 5}, {5, 5}, {6, 6}}};
+    std::vector<GlyphContour> cleaned = {square, {{5, 5}, {5, 5}, {6, 6}}}; // two points enclose nothing
     CleanContours(cleaned);
-    ASSERT_EQ(cleaned.size(), 1u); // two distinct points enclose nothing
+    ASSERT_EQ(cleaned.size(), 1u);
     EXPECT_EQ(cleaned[0].size(), 5u);
     EXPECT_NEAR(Filled({square}), 1.0, 1e-9);
 
@@ -35,9 +35,7 @@ TEST(GlyphMesh, FillsRepeatsCollinearPointsHolesAndCrossingsByTheRule)
     const GlyphContour hole = {{0.25, 0.25}, {0.75, 0.25}, {0.75, 0.75}, {0.25, 0.75}};
     EXPECT_NEAR(Filled({square, hole}), 0.75, 1e-9);
     EXPECT_NEAR(Filled({square, hole}, GlyphFillRule::EvenOdd), 0.75, 1e-9);
-
-    // A bow-tie crosses itself: the tessellator must be given the crossing point.
+    // A bow-tie, which needs its crossing point, and two squares touching at a corner.
     EXPECT_NEAR(Filled({{{0, 0}, {1, 1}, {1, 0}, {0, 1}}}), 0.5, 1e-9);
-    // Two squares touching at a corner in one contour.
     EXPECT_NEAR(Filled({{{0, 0}, {1, 0}, {1, 1}, {2, 1}, {2, 2}, {1, 2}, {1, 1}, {0, 1}}}), 2.0, 1e-9);
 }
