@@ -6,6 +6,7 @@
 #include "environment/TextureLoader.h"
 #include "platform/GLHeaders.h"
 #include "platform/SettingsPath.h"
+#include "view/HelpOverlay.h"
 
 #include <algorithm>
 #include <utility>
@@ -33,12 +34,16 @@ int BubblesShown(int bubbleSetting)
 
 CAquariumScene::CAquariumScene(ErrorReport report) : report(std::move(report)) {}
 
-// Frees the flake lists while a context is current; a context the window has already released took
-// them along.
+// The window shell deletes its context before the scene, and then no context is current (GL
+// answers no version): the lists went with the context. Offscreen owners end the scene while
+// theirs is still current, and it gets its list names back.
 CAquariumScene::~CAquariumScene()
 {
+    if (glGetString(GL_VERSION) == nullptr)
+        return;
     for (CFoodDrop& drop : foodDrops)
         drop.ReleaseFlakeList();
+    helpFont.Release();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -63,8 +68,9 @@ void CAquariumScene::Initialise(int width, int height)
     initialised = true;
 }
 
-// The extruded outline glyphs of the help text; they arrive with the help overlay.
-void CAquariumScene::CreateHelpFont() {}
+// The extruded outline glyphs of the help text. Without a font the failure is reported and the
+// aquarium runs without the help block.
+void CAquariumScene::CreateHelpFont() { helpFont.Create(report); }
 
 void CAquariumScene::SetGlobalGlState()
 {
@@ -345,8 +351,8 @@ void CAquariumScene::LookAtTank()
     gluLookAt(camera.x, camera.y, camera.z + cameraZoom, 0.0, 0.0, kLookAtDepth, 0.0, 1.0, 0.0);
 }
 
-// The F1 key help in extruded text; it arrives with the help overlay.
-void CAquariumScene::DrawHelpOverlay() {}
+// The F1 key help in extruded text.
+void CAquariumScene::DrawHelpOverlay() { ::DrawHelpOverlay(helpFont, camera); }
 
 void CAquariumScene::ApplyLight()
 {

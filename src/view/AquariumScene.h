@@ -28,6 +28,7 @@
 #include "fish/FoodDrop.h"
 #include "fish/VertexSink.h"
 #include "platform/ErrorReport.h"
+#include "platform/OutlineFont.h"
 #include "platform/TempDirectory.h"
 #include "platform/Vector3.h"
 #include "ui/AquariumSettings.h"
@@ -126,6 +127,7 @@ public:
     // The ripple grid exists from the set-up on; null before it.
     CRippleGrid* RippleGrid() { return rippleGrid.get(); }
     uint32_t RippleTexture() const { return rippleTexture; }
+    const COutlineFont& HelpFont() const { return helpFont; }
 
 private:
     // Set-up steps, in the order Initialise runs them.
@@ -244,4 +246,5 @@ private:
     std::unique_ptr<CRippleGrid> rippleGrid; // distorts that copy in ripple mode
     // Only the first kSoughtDropCount drops are sought and eaten from.
     CFoodDrop foodDrops[kFoodDropCount];
+    COutlineFont helpFont;   // the help overlay's glyph lists; not built when no font could be loaded
 };
