@@ -98,6 +98,7 @@ protected:
     {
         ASSERT_TRUE(context.IsOK());
         scene.Initialise(160, 90);
+        scene.ToggleHelp(); // F1: the help text would stand over the backdrop
         scene.Settings().lightSetting = 0;
         scene.Settings().fogSetting = 100;
         scene.Settings().bubbleSetting = 200; // no bubbles in front of the backdrop

@@ -56,6 +56,7 @@ protected:
     {
         ASSERT_TRUE(context.IsOK());
         scene.Initialise(160, 90);
+        scene.ToggleHelp(); // F1: the help text would stand over the picture
         AquariumSettings& s = scene.Settings();
         s.lightSetting = 0;
         s.fogSetting = 100;

@@ -267,6 +267,7 @@ protected:
     {
         ASSERT_TRUE(context.IsOK());
         scene.Initialise(320, 180);
+        scene.ToggleHelp(); // F1: the help text would stand over the plants
         AquariumSettings& s = scene.Settings();
         s.background = 0;
         s.showTerra = 1;

@@ -230,6 +230,7 @@ TEST_F(SceneFrame, ResizeToZeroHeightUsesOne)
 TEST_F(SceneFrame, EmptyTankIsClearedToBlack)
 {
     Initialise(320, 180);
+    scene.ToggleHelp(); // F1
     scene.RenderFrame();
     for (auto [x, y] : {std::pair{0, 0}, {160, 90}, {319, 179}})
         EXPECT_EQ(context.PixelAt(x, y) & 0xFFFFFF, 0u) << x << "," << y;
