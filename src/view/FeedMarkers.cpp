@@ -36,14 +36,16 @@ void DrawYStrip()
 }
 
 // One strip's step along its axis. The set's direction is shared: a strip that passes a bound
-// turns it for the strips after it in this frame, and for all of them from the next frame on.
-// A strip below the low bound only turns the direction; one above the high bound turns it and
-// steps back at once.
+// turns it for itself and the strips after it in this frame, and for all of them from the next
+// frame on. A strip beyond the low bound turns the direction and steps the new way at once; one
+// beyond the high bound turns it and steps back. (Were the low turn to leave the strip where it
+// is, the strip would stay beyond the bound and turn the set every frame: within a few seconds the
+// sets would pile up at their ends and no feed click would ever resolve again.)
 void SweepCoordinate(float& value, bool& increasing, float low, float high)
 {
-    if (value < low - kSweepOvershoot) {
+    if (value < low - kSweepOvershoot)
         increasing = true;
-    } else if (value > high + kSweepOvershoot) {
+    if (value > high + kSweepOvershoot) {
         increasing = false;
         value -= kSweepStep;
     } else {

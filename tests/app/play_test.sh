@@ -17,18 +17,22 @@ differing() {
     convert "$shots/$2.png" -crop "$3" +repage "$shots/b.png"
     compare -metric AE -fuzz 12% "$shots/a.png" "$shots/b.png" null: 2>&1 | cut -d' ' -f1
 }
-# The box around the magenta pixels of a shot (WxH+X+Y), or nothing when there are none.
-magenta_box() {
-    convert "$shots/$1.png" -fx '(r > 0.6 && g < 0.35 && b > 0.45) ? 1 : 0' -threshold 50% \
-        -format '%@' info: 2>/dev/null | grep -v '^0x0'
+# Flakes are small magenta slivers; the reef has magenta of its own, which the waving sheet moves a
+# little. New flakes are the magenta pixels of a shot, within the crop WxH+X+Y ($3), that were not
+# magenta, nor next to magenta, in the shot before the click ($2). Prints their box, or nothing.
+magenta='(r > 0.75 && g < 0.3 && b > 0.55) ? 1 : 0'
+new_flakes() {
+    convert "$shots/$2.png" -crop "$3" +repage -fx "$magenta" -morphology Dilate Disk:3 "$shots/old.png"
+    convert "$shots/$1.png" -crop "$3" +repage -fx "$magenta" "$shots/now.png"
+    convert "$shots/now.png" "$shots/old.png" -fx 'u > 0.5 && v < 0.5 ? 1 : 0' -threshold 50% \
+        -format '%[fx:round(mean*w*h)] %@' info: 2>/dev/null
 }
-magenta_count() {
-    convert "$shots/$1.png" -fx '(r > 0.6 && g < 0.35 && b > 0.45) ? 1 : 0' -format '%[fx:round(mean*w*h)]' info:
-}
+# The lowest row of a box WxH+X+Y.
+bottom() { local g=$1 h; h=${g#*x}; h=${h%%+*}; echo $((${g##*+} + h)); }
 
 # A tank without fish, so that what changes between shots is what the keys and clicks change.
 settings=$e2e_home/config/kelpora/KelporaSet.ini
-printf '[Aquarium Settings]\r\nBACKGROUND=1\r\nShow Terra=1\r\nShow Water=0\r\nShow Light=0\r\nQIPAONUM=200\r\n' \
+printf '[Aquarium Settings]\r\nBACKGROUND=1\r\nShow Terra=1\r\nShow Water=0\r\nShow Light=0\r\nQIPAONUM=200\r\nFOGNONGDU=100\r\n' \
     >"$settings"
 
 e2e_start_display ${W}x${H}
@@ -42,35 +46,37 @@ sleep 2
 
 # The help text stands left of and above the centre of the screen.
 text_area=480x200+$((W / 2 - 130))+$((H / 2 - 150))
-shot help-on
+shot help-on; sleep 0.7; shot help-on-2
 xdotool key F1; sleep 0.7; shot help-off
 xdotool key F1; sleep 0.7; shot help-again
-hidden=$(differing help-on help-off "$text_area")
-shown=$(differing help-on help-again "$text_area")
-echo "help text: $hidden pixels change when hidden, $shown when shown again"
-[ "$hidden" -gt 3000 ] && [ "$shown" -lt $((hidden / 5)) ] && pass "F1 hides and shows the help text" \
-    || fail "F1 did not toggle the help text"
+calm=$(differing help-on help-on-2 "$text_area")
+hidden=$(differing help-on-2 help-off "$text_area")
+shown=$(differing help-off help-again "$text_area")
+echo "help text: $calm pixels change by themselves, $hidden when it is hidden, $shown when shown again"
+[ "$hidden" -gt $((calm * 2 + 3000)) ] && [ "$shown" -gt $((calm * 2 + 3000)) ] \
+    && pass "F1 hides and shows the help text" || fail "F1 did not toggle the help text"
 
 # Feed mode is the mode at start; a click in the middle of the tank releases food there.
 xdotool key F1; sleep 0.3 # out of the way of the food
+click_x=$((W / 2)) click_y=$((H / 2 + 60))
+around_click=320x240+$((click_x - 160))+$((click_y - 100))
 shot before-food
-[ -z "$(magenta_box before-food)" ] || fail "magenta before any food: $(magenta_box before-food)"
-xdotool mousemove $((W / 2)) $((H / 2 + 60)) click 1
-food=
+xdotool mousemove $click_x $click_y click 1
+found=
 for i in $(seq 1 10); do
     sleep 0.1; shot food-$i
-    food=$(magenta_box food-$i) && [ -n "$food" ] && break
+    read -r count box <<<"$(new_flakes food-$i before-food "$around_click")"
+    [ "${count:-0}" -ge 3 ] && { found=$box; break; }
 done
-echo "food after about $((i * 100)) ms at $food, $(magenta_count food-$i) magenta pixels"
-[ -n "$food" ] && pass "a feed click shows magenta flakes within a second" || fail "no flakes after a feed click"
-sleep 5; shot food-later
-later=$(magenta_box food-later)
-echo "flakes five seconds later at $later"
-bottom() { local g=$1; local h=${g#*x}; h=${h%%+*}; local y=${g##*+}; echo $((y + h)); }
-if [ -n "$food" ] && [ -n "$later" ] && [ "$(bottom "$later")" -gt "$(bottom "$food")" ]; then
+echo "food after about $((i * 100)) ms: ${count:-0} new magenta pixels in $found"
+[ -n "$found" ] && pass "a feed click shows magenta flakes within a second" || fail "no flakes after a feed click"
+sleep 6; shot food-later
+read -r count later <<<"$(new_flakes food-later before-food "$around_click")"
+echo "six seconds later: $count magenta pixels in $later"
+if [ -n "$found" ] && [ "${count:-0}" -ge 3 ] && [ "$(bottom "$later")" -gt "$(bottom "$found")" ]; then
     pass "the flakes sink"
 else
-    fail "the flakes did not sink ($food, then $later)"
+    fail "the flakes did not sink ($found, then $later)"
 fi
 
 # Ripples: the picture moves a little by itself, but a ripple stirs it all over.
@@ -88,11 +94,11 @@ echo "ripples: $calm pixels change in a second without, $stirred with"
 # button counted as held until the middle button lets go; camera mode would dolly on it.
 xdotool click 2; xdotool key F4; sleep 0.5
 shot camera-1; sleep 1; shot camera-2
-xdotool mousedown 1; sleep 1.5; shot camera-held; xdotool mouseup 1
+xdotool mousedown 1; sleep 2.5; shot camera-held; xdotool mouseup 1
 resting=$(differing camera-1 camera-2 "$corners")
 dollied=$(differing camera-2 camera-held "$corners")
 echo "camera: $resting pixels change in a second at rest, $dollied while the button is held"
-[ "$dollied" -gt $((resting * 3 + 20000)) ] && pass "F4 with the button held moves the camera" \
+[ "$dollied" -gt $((resting * 2 + 20000)) ] && pass "F4 with the button held moves the camera" \
     || fail "the camera did not move"
 
 # Hide mode: the keys still work.

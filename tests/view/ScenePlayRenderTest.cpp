@@ -1,7 +1,9 @@
 // Offscreen tests of what the user's input does to the scene: modes, the dolly, touching.
 #include "view/SceneFixture.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 class ScenePlay : public SceneFixture
@@ -109,12 +111,41 @@ TEST_F(ScenePlay, MarkerStripsSweepAsOneSetAndTurnBeyondTheTank)
     Ticks(1);
     EXPECT_EQ(markers.XStrip(0).x, -95.5f);
     EXPECT_FALSE(markers.XIncreasing());
-    // Strip 0 is now beyond the side: it only turns the set, and the strips after it in the same
-    // pass already step the new way.
+    // Strip 0 is now beyond the side: it turns the set and steps back at once, and the strips
+    // after it in the same pass already step the new way.
     Ticks(1);
     EXPECT_TRUE(markers.XIncreasing());
-    EXPECT_EQ(markers.XStrip(0).x, -95.5f);
+    EXPECT_EQ(markers.XStrip(0).x, -95.0f);
     EXPECT_EQ(markers.XStrip(1).x, -87.0f - 5.5f + 0.5f);
+}
+
+TEST(FeedMarkerSweep, StripsKeepSweepingTheWholeTank)
+{
+    COffscreenContext context(16, 16);
+    ASSERT_TRUE(context.IsOK());
+    const TankBounds bounds = TankBounds::Aquarium();
+    CFeedMarkers markers;
+    markers.Layout(bounds);
+    // A minute of frames on, every height and width of the tank is still crossed now and then:
+    // the sets never pile up at their ends.
+    for (int frame = 0; frame < 3000; ++frame)
+        markers.SweepAndDraw(bounds);
+    bool yCovered[53] = {}, xCovered[181] = {};
+    for (int frame = 0; frame < 400; ++frame) {
+        markers.SweepAndDraw(bounds);
+        for (int j = 0; j < kYStripCount; ++j) {
+            const long y = std::lround(markers.YStrip(j).y) + 22;
+            if (y >= 0 && y < 53)
+                yCovered[y] = true;
+        }
+        for (int i = 0; i < kXStripCount; ++i) {
+            const long x = std::lround(markers.XStrip(i).x) + 90;
+            if (x >= 0 && x < 181)
+                xCovered[x] = true;
+        }
+    }
+    EXPECT_EQ(std::count(std::begin(yCovered), std::end(yCovered), true), 53);
+    EXPECT_EQ(std::count(std::begin(xCovered), std::end(xCovered), true), 181);
 }
 
 TEST_F(ScenePlay, ClickOnOpenWaterIsUsedUpAndChangesNothing)
@@ -175,7 +206,7 @@ TEST_F(ScenePlay, TheShrimpLeavesAtItsOwnTopSpeed)
 }
 
 // Presses at the pointer in feed mode and runs frames until the click resolves (at most `limit`).
-int ScenePlayFeedClick(CAquariumScene& scene, int x, int y, int limit = 50)
+int ScenePlayFeedClick(CAquariumScene& scene, int x, int y, int limit = 300)
 {
     scene.PressLeft(x, y);
     scene.ReleaseLeft();
@@ -213,9 +244,9 @@ TEST_F(ScenePlay, FeedClickReleasesFoodOnTheFeedPlaneUnderThePointer)
 
 TEST_F(ScenePlay, ElevenQuickFeedClicksReleaseTenDrops)
 {
-    Initialise();
+    Initialise(320, 180); // a small screen: the pick region spans several strips, so clicks resolve fast
     for (int click = 0; click < 11; ++click) {
-        ScenePlayFeedClick(scene, 900 + 10 * click, 500);
+        ScenePlayFeedClick(scene, 150 + 2 * click, 90);
         EXPECT_FALSE(scene.FeedClickPending());
         EXPECT_EQ(ActiveDrops(scene), std::min(click + 1, kFoodDropCount));
     }
@@ -256,4 +287,25 @@ TEST_F(ScenePlay, FeedModeLeavesTheNextFrameDrawnInTheColourItFound)
         for (int x = 0; x < 320; x += 4)
             cleared += (context.PixelAt(x, y) & 0x00FFFFFF) == 0 ? 1 : 0;
     EXPECT_LT(cleared, 80 * 45 / 2); // the picture covers most of the view; left transparent, none
+}
+
+TEST_F(ScenePlay, F1HidesTheHelpTextOnTheNextFrameAndShowsItAgain)
+{
+    Initialise(320, 180);
+    auto inkedPixels = [&] {
+        int inked = 0;
+        for (int y = 0; y < 180; ++y)
+            for (int x = 0; x < 320; ++x)
+                inked += (context.PixelAt(x, y) & 0x00FFFFFF) != 0 ? 1 : 0;
+        return inked;
+    };
+    scene.Settings().bubbleSetting = 200; // no bubbles: whatever is not black is the text
+    scene.RenderFrame();
+    EXPECT_GT(inkedPixels(), 2000);
+    scene.ToggleHelp();
+    scene.RenderFrame();
+    EXPECT_EQ(inkedPixels(), 0);
+    scene.ToggleHelp();
+    scene.RenderFrame();
+    EXPECT_GT(inkedPixels(), 2000);
 }
