@@ -1,10 +1,6 @@
 // Offscreen tests of ripple mode: the frame copy drawn back over the frame, and rings across the picture.
 #include "platform/GLHeaders.h"
-#include "platform/OffscreenContext.h"
-#include "platform/ScratchFolder.h"
-#include "view/AquariumScene.h"
-
-#include <gtest/gtest.h>
+#include "view/SceneFixture.h"
 
 #include <cmath>
 #include <sys/stat.h>
@@ -23,16 +19,17 @@ std::vector<uint32_t> ReadBoundTexture(int& width, int& height)
 
 // The picture on its sheet to ripple, tinted pink and under thick fog: the colour and the fog that
 // the frame leaves would tint and wash out the copy drawn back over it.
-class RipplePass : public ::testing::Test
+class RipplePass : public SceneFixture
 {
 protected:
     void SetUp() override
     {
+        SceneFixture::SetUp();
         ASSERT_EQ(mkdir((configHome.path + "/kelpora").c_str(), 0700), 0);
         WriteWholeFile(configHome.path + "/kelpora/KelporaSet.ini",
                        "[Aquarium Settings]\nBACKGROUND=1\nShow Terra=1\n"
                        "FOGNONGDU=0\nFRONT GUDING=1\nFRONTCOLOR=8421631\n");
-        scene.Initialise(320, 180);
+        Initialise(320, 180);
         scene.SelectMode(CursorMode::Ripple);
     }
 
@@ -60,11 +57,6 @@ protected:
             }
         return changed;
     }
-
-    COffscreenContext context{320, 180};
-    CScratchFolder configHome;
-    CBorrowedVariable configVariable{"XDG_CONFIG_HOME", configHome.path.c_str()};
-    CAquariumScene scene;
 };
 } // namespace
 
