@@ -88,6 +88,9 @@ void FrameCostByMode(benchmark::State& state)
         ++frame;
     }
 }
-BENCHMARK(FrameCostByMode)->DenseRange(kPlainFrame, kTouchPassOverFiftyFish)->Unit(benchmark::kMillisecond)
-    ->MinTime(2.0)->UseRealTime();
+BENCHMARK(FrameCostByMode)
+    ->DenseRange(kPlainFrame, kTouchPassOverFiftyFish)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0)
+    ->UseRealTime();
 } // namespace

@@ -7,10 +7,10 @@
 #include <algorithm>
 
 namespace {
-constexpr float kZoomStep = 0.1f;    // tank units per tick of the dolly
-constexpr float kZoomNearest = 0.0f; // the dolly turns back out at the base plane...
+constexpr float kZoomStep = 0.1f;      // tank units per tick of the dolly
+constexpr float kZoomNearest = 0.0f;   // the dolly turns back out at the base plane...
 constexpr float kZoomDeepest = -20.0f; // ...and back in 20 units into the tank
-constexpr float kReleaseDrop = 2.0f; // food appears this far below the picked point
+constexpr float kReleaseDrop = 2.0f;   // food appears this far below the picked point
 // The touched fish's reaction: speed rises by this step toward a target above every species'
 // top speed, where the species' own limit holds it.
 constexpr float kStartleStep = 0.2f;

@@ -24,8 +24,7 @@ int64_t NowMs()
 void ShowErrorBox(const std::string& text, const std::string& caption)
 {
     ReportToStandardError(text, caption);
-    wxMessageBox(wxString::FromUTF8(text), caption.empty() ? wxString("Kelpora") : wxString::FromUTF8(caption),
-                 wxOK);
+    wxMessageBox(wxString::FromUTF8(text), caption.empty() ? wxString("Kelpora") : wxString::FromUTF8(caption), wxOK);
 }
 
 wxGLAttributes PixelFormat(int depthBits)

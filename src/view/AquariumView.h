@@ -53,8 +53,8 @@ private:
 
     CAquariumScene scene;
     std::unique_ptr<wxGLContext> context; // null when the pixel format or the context failed
-    bool contextCurrent = false; // current and the scene initialised: frames may be drawn
-    bool starting = false;       // the scene's set-up is under way
+    bool contextCurrent = false;          // current and the scene initialised: frames may be drawn
+    bool starting = false;                // the scene's set-up is under way
     wxTimer timer;
     CFramePacer pacer;
     std::map<int, wxCursor> cursors; // by resource id, made from the linked pictures once each

@@ -6,7 +6,7 @@
 #include <cstddef>
 
 namespace {
-constexpr float kSweepStep = 0.5f;   // tank units per frame
+constexpr float kSweepStep = 0.5f;      // tank units per frame
 constexpr float kSweepOvershoot = 5.0f; // the sets turn this far beyond the tank
 constexpr float kStripHalfWidth = 0.5f;
 constexpr float kXStripHalfHeight = 30.0f;

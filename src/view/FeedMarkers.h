@@ -14,7 +14,7 @@
 
 constexpr int kXStripCount = 50;
 constexpr int kYStripCount = 10;
-constexpr float kFeedPlaneZ = -70.0f;  // strips and released food lie on this plane
+constexpr float kFeedPlaneZ = -70.0f;    // strips and released food lie on this plane
 constexpr float kNoStripHit = -10000.0f; // what a pick returns when no strip is under the pointer
 
 class CFeedMarkers
