@@ -45,8 +45,7 @@ void CSettingsPanelState::Open()
     }
     showWater = showLight = showTerra = true;
     lockForeground = lockBackground = false;
-    Load();
-    ShowVariant();
+    Load(); // shows the loaded scene variant too
 }
 
 void CSettingsPanelState::Load()
@@ -94,11 +93,14 @@ void CSettingsPanelState::Load()
         record.currentBackPhase = loaded.backPhaseSaved;
     // The sliders cannot stand outside their ranges, and saving what they show keeps the record
     // inside them too: a volume beyond 65535 would give the sound a negative level.
-    volume = std::clamp(loaded.volume, Range(SettingsSlider::Volume).min, Range(SettingsSlider::Volume).max);
-    bubbles = std::clamp(loaded.bubbleSetting, Range(SettingsSlider::Bubbles).min, Range(SettingsSlider::Bubbles).max);
+    auto position = [](SettingsSlider slider, int32_t value) {
+        return std::clamp(value, Range(slider).min, Range(slider).max);
+    };
+    volume = position(SettingsSlider::Volume, loaded.volume);
+    bubbles = position(SettingsSlider::Bubbles, loaded.bubbleSetting);
     sceneVariant = loaded.background;
-    fog = std::clamp(loaded.fogSetting, Range(SettingsSlider::Fog).min, Range(SettingsSlider::Fog).max);
-    light = std::clamp(loaded.lightSetting, Range(SettingsSlider::Light).min, Range(SettingsSlider::Light).max);
+    fog = position(SettingsSlider::Fog, loaded.fogSetting);
+    light = position(SettingsSlider::Light, loaded.lightSetting);
     ShowVariant();
 }
 
@@ -139,69 +141,60 @@ SliderRange CSettingsPanelState::Range(SettingsSlider slider)
     return {0, 100};
 }
 
-int32_t CSettingsPanelState::Slider(SettingsSlider slider) const
+int32_t CSettingsPanelState::*CSettingsPanelState::SliderMember(SettingsSlider slider)
 {
     switch (slider) {
     case SettingsSlider::Volume:
-        return volume;
+        return &CSettingsPanelState::volume;
     case SettingsSlider::Bubbles:
-        return bubbles;
+        return &CSettingsPanelState::bubbles;
     case SettingsSlider::Fog:
-        return fog;
+        return &CSettingsPanelState::fog;
     case SettingsSlider::Light:
         break;
     }
-    return light;
+    return &CSettingsPanelState::light;
+}
+
+int32_t CSettingsPanelState::Slider(SettingsSlider slider) const
+{
+    return this->*SliderMember(slider);
 }
 
 void CSettingsPanelState::MoveSlider(SettingsSlider slider, int32_t position)
 {
     const SliderRange range = Range(slider);
-    position = std::clamp(position, range.min, range.max);
-    switch (slider) {
-    case SettingsSlider::Volume:
-        volume = position;
-        break;
-    case SettingsSlider::Bubbles:
-        bubbles = position;
-        break;
-    case SettingsSlider::Fog:
-        fog = position;
-        break;
-    case SettingsSlider::Light:
-        light = position;
-        break;
-    }
+    this->*SliderMember(slider) = std::clamp(position, range.min, range.max);
     // Any slider move sets the sound at once, without waiting for the tick.
     if (applyVolume)
         applyVolume(volume);
 }
 
-bool& CSettingsPanelState::Checked(SettingsCheck check)
+bool CSettingsPanelState::*CSettingsPanelState::CheckMember(SettingsCheck check)
 {
     switch (check) {
     case SettingsCheck::ShowWater:
-        return showWater;
+        return &CSettingsPanelState::showWater;
     case SettingsCheck::ShowLight:
-        return showLight;
+        return &CSettingsPanelState::showLight;
     case SettingsCheck::ShowTerra:
-        return showTerra;
+        return &CSettingsPanelState::showTerra;
     case SettingsCheck::LockForeground:
-        return lockForeground;
+        return &CSettingsPanelState::lockForeground;
     case SettingsCheck::LockBackground:
         break;
     }
-    return lockBackground;
+    return &CSettingsPanelState::lockBackground;
 }
 
 bool CSettingsPanelState::IsChecked(SettingsCheck check) const
 {
-    return const_cast<CSettingsPanelState*>(this)->Checked(check);
+    return this->*CheckMember(check);
 }
 
 void CSettingsPanelState::Toggle(SettingsCheck check)
 {
-    bool& box = Checked(check);
+    bool& box = this->*CheckMember(check);
     box = !box;
 }
 
@@ -218,33 +211,33 @@ void CSettingsPanelState::SelectMode(ColourGroup group, ColourMode mode)
         modes[m] = m == ModeIndex(mode);
 }
 
-int32_t& CSettingsPanelState::ColourRef(ColourButton button)
+int32_t CSettingsPanelState::*CSettingsPanelState::ColourMember(ColourButton button)
 {
     switch (button) {
     case ColourButton::FrontColour:
-        return frontColour;
+        return &CSettingsPanelState::frontColour;
     case ColourButton::BackColour:
-        return backColour;
+        return &CSettingsPanelState::backColour;
     case ColourButton::FrontColour1:
-        return frontColour1;
+        return &CSettingsPanelState::frontColour1;
     case ColourButton::FrontColour2:
-        return frontColour2;
+        return &CSettingsPanelState::frontColour2;
     case ColourButton::BackColour1:
-        return backColour1;
+        return &CSettingsPanelState::backColour1;
     case ColourButton::BackColour2:
         break;
     }
-    return backColour2;
+    return &CSettingsPanelState::backColour2;
 }
 
 int32_t CSettingsPanelState::Colour(ColourButton button) const
 {
-    return const_cast<CSettingsPanelState*>(this)->ColourRef(button);
+    return this->*ColourMember(button);
 }
 
 void CSettingsPanelState::ChooseColour(ColourButton button, int32_t colour)
 {
-    ColourRef(button) = colour;
+    this->*ColourMember(button) = colour;
     switch (button) {
     case ColourButton::FrontColour:
         SelectMode(ColourGroup::Foreground, ColourMode::Fixed);

@@ -143,8 +143,10 @@ private:
     static constexpr int kModeCount = 3;
 
     void ShowVariant();
-    bool& Checked(SettingsCheck check);
-    int32_t& ColourRef(ColourButton button);
+    // The member behind a box or a button, for reading and writing alike.
+    static int32_t CSettingsPanelState::*SliderMember(SettingsSlider slider);
+    static bool CSettingsPanelState::*CheckMember(SettingsCheck check);
+    static int32_t CSettingsPanelState::*ColourMember(ColourButton button);
 
     AquariumSettings& record;
     CSettingsFile& file;
