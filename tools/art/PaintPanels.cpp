@@ -337,9 +337,9 @@ void PaintAboutIcon(cairo_t* cr, int side)
     cairo_pattern_destroy(sea);
     // The frond: a leaf-shaped band swaying up from the sea floor.
     cairo_new_path(cr);
-    cairo_move_to(cr, 7, 32);
-    cairo_curve_to(cr, 3, 22, 12, 14, 8, 4);
-    cairo_curve_to(cr, 15, 12, 9, 22, 12, 32);
+    cairo_move_to(cr, 5, 32);
+    cairo_curve_to(cr, 1, 21, 13, 15, 9, 3);
+    cairo_curve_to(cr, 18, 12, 10, 22, 14, 32);
     cairo_close_path(cr);
     SetSource(cr, kKelp);
     cairo_fill_preserve(cr);
