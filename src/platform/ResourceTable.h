@@ -15,8 +15,8 @@ constexpr char kPackedResourceType[] = "RCAD";
 
 struct PackedResource
 {
-    const char* type;     // "RCAD" for pictures and the sound, "CURSOR" for cursors
-    uint16_t id;          // unique within its type
+    const char* type; // "RCAD" for pictures and the sound, "CURSOR" for cursors, "BITMAP" and "ICON" for the dialogs
+    uint16_t id;      // unique within its type
     const uint8_t* bytes; // the packed file, read-only for the life of the process
     size_t size;          // bytes, the same as the plain file's
 };

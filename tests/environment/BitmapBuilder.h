@@ -1,6 +1,8 @@
 // BitmapBuilder.h -- small BMP files built in memory for the reader and loader tests.
 #pragma once
 
+#include "platform/PackedCodec.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -64,4 +66,24 @@ inline bool WriteTestFile(const std::string& path, const std::vector<uint8_t>& b
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out);
+}
+
+// 0xAARRGGBB of distinct bytes for the pixel (x, y), y = 0 the bottom row, x and y below 16.
+inline uint32_t DistinctArgb(int x, int y)
+{
+    const uint32_t k = static_cast<uint32_t>(16 * y + x);
+    return (0x80 + k) << 24 | (0x10 + k) << 16 | (0x40 + k) << 8 | (0x70 + k);
+}
+
+// A picture of DistinctArgb pixels, scrambled as the packer packs it.
+inline std::vector<uint8_t> PackedTestBitmap(int width, int height, int bitCount = 32)
+{
+    TestBitmap bitmap;
+    bitmap.width = width;
+    bitmap.height = height;
+    bitmap.bitCount = bitCount;
+    bitmap.pixel = DistinctArgb;
+    std::vector<uint8_t> bytes = bitmap.Build();
+    EncodePackedBytes(bytes.data(), bytes.size(), 0);
+    return bytes;
 }

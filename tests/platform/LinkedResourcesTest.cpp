@@ -50,7 +50,8 @@ TEST(LinkedResources, EachDecodesToItsArtFileAndNothingElseIsThere)
         DecodePackedBytes(decoded.data(), decoded.size(), 0);
         EXPECT_EQ(decoded, raw) << entry.baseName;
     }
-    // The cursors are packed under a type of their own (tests/view) and are not counted here.
+    // The cursors and the dialog pictures are packed under types of their own (tests/view, tests/ui)
+    // and are not counted here.
     size_t pictures = 0;
     std::set<std::pair<std::string, int>> keys;
     for (const PackedResource& resource : linked) {

@@ -2,7 +2,6 @@
 #include "view/CursorImages.h"
 #include "environment/BitmapBuilder.h"
 #include "environment/ResourceCatalogue.h"
-#include "platform/PackedCodec.h"
 #include "view/CursorCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -15,26 +14,6 @@ constexpr bool kBuildHasArt = true;
 #else
 constexpr bool kBuildHasArt = false; // nothing was packed
 #endif
-
-// A 32-bit picture of distinct bytes, 0xAARRGGBB at (x, y) with y = 0 the bottom row, packed as the
-// packer packs it.
-uint32_t Distinct(int x, int y)
-{
-    const uint32_t k = static_cast<uint32_t>(16 * y + x);
-    return (0x80 + k) << 24 | (0x10 + k) << 16 | (0x40 + k) << 8 | (0x70 + k);
-}
-
-std::vector<uint8_t> PackedBitmap(int width, int height, int bitCount = 32)
-{
-    TestBitmap bitmap;
-    bitmap.width = width;
-    bitmap.height = height;
-    bitmap.bitCount = bitCount;
-    bitmap.pixel = Distinct;
-    std::vector<uint8_t> bytes = bitmap.Build();
-    EncodePackedBytes(bytes.data(), bytes.size(), 0);
-    return bytes;
-}
 
 int AlphaAt(const CursorImage& image, int x, int y)
 {
@@ -60,50 +39,27 @@ TEST(CursorCatalogue, EveryModeShowsItsCursorUpAndHeldAndHideShowsNone)
     EXPECT_EQ(CursorResourceFor(static_cast<CursorMode>(0), true), 0);
 }
 
-TEST(CursorImages, DecodesTopRowFirstAsRgbaWithStraightAlphaAndClampsTheHotSpot)
+// Decoding itself, and refusing damaged pictures, are tested with the shared decoder (PackedImage).
+TEST(CursorImages, ClampsTheHotSpotIntoThePictureAndRefusesOpaqueOrUncataloguedOnes)
 {
-    const std::vector<uint8_t> packed = PackedBitmap(3, 2);
+    const std::vector<uint8_t> small = PackedTestBitmap(3, 2);
+    const std::vector<uint8_t> noAlpha = PackedTestBitmap(32, 32, 24);
     // The camera's hot spot (16, 18) lies outside this 3 x 2 picture.
-    const PackedResource entries[] = {{kCursorResourceType, kCameraCursorResource, packed.data(), packed.size()}};
+    const PackedResource entries[] = {
+        {kCursorResourceType, kCameraCursorResource, small.data(), small.size()},
+        {kCursorResourceType, kFeedHeldCursorResource, noAlpha.data(), noAlpha.size()},
+        {kPackedResourceType, kRippleCursorResource, small.data(), small.size()}, // right id, wrong type
+        {kCursorResourceType, kWaterResource, small.data(), small.size()},        // not a catalogued cursor
+    };
+    const CResourceTable table(entries, std::size(entries));
     CursorImage image;
-    ASSERT_TRUE(LoadCursorImage(kCameraCursorResource, image, CResourceTable(entries, 1)));
+    ASSERT_TRUE(LoadCursorImage(kCameraCursorResource, image, table));
     EXPECT_EQ(image.width, 3);
     EXPECT_EQ(image.height, 2);
     EXPECT_EQ(image.hotX, 2);
     EXPECT_EQ(image.hotY, 1);
-    ASSERT_EQ(image.rgba.size(), 3u * 2u * 4u);
-    for (int row = 0; row < 2; ++row) {
-        for (int x = 0; x < 3; ++x) {
-            const uint32_t argb = Distinct(x, 1 - row); // the top row is the file's last
-            const uint8_t* p = &image.rgba[(static_cast<size_t>(row) * 3 + x) * 4];
-            EXPECT_EQ(p[0] << 16 | p[1] << 8 | p[2] | static_cast<uint32_t>(p[3]) << 24, argb) << x << ", " << row;
-        }
-    }
-}
-
-TEST(CursorImages, MissingCorruptTruncatedOrWrongDepthPicturesAreRefused)
-{
-    const std::vector<uint8_t> good = PackedBitmap(32, 32);
-    const std::vector<uint8_t> truncated(good.begin(), good.end() - 100);
-    const std::vector<uint8_t> headerOnly(good.begin(), good.begin() + 54);
-    std::vector<uint8_t> garbage(good.size());
-    for (size_t i = 0; i < garbage.size(); ++i)
-        garbage[i] = static_cast<uint8_t>(i * 131 + 7);
-    const std::vector<uint8_t> noAlpha = PackedBitmap(32, 32, 24);
-    const std::vector<uint8_t> tooWide = PackedBitmap(1024, 1);
-    const PackedResource entries[] = {
-        {kCursorResourceType, kTouchCursorResource, truncated.data(), truncated.size()},
-        {kCursorResourceType, kTouchHeldCursorResource, headerOnly.data(), headerOnly.size()},
-        {kCursorResourceType, kFeedCursorResource, garbage.data(), garbage.size()},
-        {kCursorResourceType, kFeedHeldCursorResource, noAlpha.data(), noAlpha.size()},
-        {kCursorResourceType, kCameraCursorResource, good.data(), 0},
-        {kCursorResourceType, kCameraHeldCursorResource, tooWide.data(), tooWide.size()},
-        {kPackedResourceType, kRippleCursorResource, good.data(), good.size()}, // right id, wrong type
-        {kCursorResourceType, kWaterResource, good.data(), good.size()},        // not a catalogued cursor
-    };
-    const CResourceTable table(entries, std::size(entries));
-    for (int id : {158, 159, 163, 164, 170, 176, 234, kWaterResource, 0}) {
-        CursorImage image;
+    EXPECT_EQ(image.rgba.size(), 3u * 2u * 4u);
+    for (int id : {kFeedHeldCursorResource, kRippleCursorResource, kWaterResource, kTouchCursorResource, 0}) {
         image.width = 99;
         EXPECT_FALSE(LoadCursorImage(id, image, table)) << id;
         EXPECT_EQ(image.width, 0);

@@ -1,4 +1,5 @@
-// ArtMain.cpp -- the build-time generator: paints every picture and cursor and composes the sound into a folder.
+// ArtMain.cpp -- the build-time generator: paints every picture, cursor and dialog picture and composes the sound into
+// a folder.
 //
 // Usage: kelpora_paint_art OUTPUT_DIR. Writes the BMP and WAV files under the base names the
 // program's resources use; exits 1 when a file cannot be written.
@@ -8,6 +9,7 @@
 #include "art/PaintBackdrop.h"
 #include "art/PaintCursors.h"
 #include "art/PaintEffects.h"
+#include "art/PaintPanels.h"
 #include "art/PaintPlants.h"
 #include "art/PaintSkins.h"
 #include "art/WaveWriter.h"
@@ -51,6 +53,8 @@ int main(int argc, char** argv)
         ok = Save(folder, plant.name + ".bmp", EncodeBitmap(plant.image)) && ok;
     for (const CursorPicture& cursor : PaintCursors())
         ok = Save(folder, cursor.name + ".bmp", EncodeBitmapWithAlpha(cursor.image)) && ok;
+    for (const PanelPicture& panel : PaintPanels())
+        ok = Save(folder, panel.name + ".bmp", EncodePanelPicture(panel)) && ok;
     ok = Save(folder, "Music.wav", EncodeWave(ComposeMusic(), kMusicChannels, kMusicSampleRate)) && ok;
     // Cairo keeps caches for the life of the process; release them so leak checkers see a clean exit.
     cairo_debug_reset_static_data();

@@ -263,10 +263,8 @@ void PaintDrop(cairo_t* cr)
 }
 } // namespace
 
-CRgbaImage PaintCursor(const CursorEntry& entry)
+void DrawCursorFigure(cairo_t* cr, const CursorEntry& entry)
 {
-    CCanvas canvas(entry.width, entry.height);
-    cairo_t* cr = canvas.Context();
     // The hot spot is a pixel; features meant to sit on it are centred across it, and edges meant
     // to touch it (a fingertip, the drop's point) lie on its top edge.
     const double hx = entry.hotX + 0.5;
@@ -310,6 +308,12 @@ CRgbaImage PaintCursor(const CursorEntry& entry)
     default:
         break;
     }
+}
+
+CRgbaImage PaintCursor(const CursorEntry& entry)
+{
+    CCanvas canvas(entry.width, entry.height);
+    DrawCursorFigure(canvas.Context(), entry);
     return canvas.ToRgbaImage();
 }
 

@@ -8,6 +8,8 @@
 #include "art/RgbaImage.h"
 #include "view/CursorCatalogue.h"
 
+#include <cairo.h>
+
 #include <string>
 #include <vector>
 
@@ -22,6 +24,10 @@ struct CursorPicture
 // flakes falling, CursorCamera a camera, CursorCameraHeld the camera with its shutter pressed and
 // its flash firing, CursorRipple a water drop.
 CRgbaImage PaintCursor(const CursorEntry& entry);
+
+// The same figure drawn with the current transformation of cr onto the entry's pixel frame, so that
+// other pictures (the toolbar icons) can show it at another size and place.
+void DrawCursorFigure(cairo_t* cr, const CursorEntry& entry);
 
 // Every cursor of the catalogue, in its order.
 std::vector<CursorPicture> PaintCursors();

@@ -1,12 +1,13 @@
-// Packer.cpp -- scrambles every picture, cursor and the sound for linking into the program.
+// Packer.cpp -- scrambles every picture, cursor, dialog picture and the sound for linking in.
 //
 //     kelpora_packer <packed folder> <generated source> [<art folder>]
 //
-// For each resource of the two catalogues (the "RCAD" pictures and sound, and the cursors under
-// their own type), the raw file <art folder>/<base name><extension> is packed with the inverse of
-// the run-time decoding (PackedCodec.h) into <packed folder>/<type>_<id>.ad, and the generated C++
-// source pulls those files in with the assembler's .incbin and lists them in the table that
-// CResourceTable::Linked() reads. Ids are unique only within a type, so file and symbol names carry
+// For each resource of the three catalogues (the "RCAD" pictures and sound, the cursors under their
+// own type, and the dialogs' frame bitmaps and icons under "BITMAP" and "ICON"), the raw file
+// <art folder>/<base name><extension> is packed with the inverse of the run-time decoding
+// (PackedCodec.h) into <packed folder>/<type>_<id>.ad, and the generated C++ source pulls those
+// files in with the assembler's .incbin and lists them in the table that CResourceTable::Linked()
+// reads. Ids are unique only within a type, so file and symbol names carry
 // both. Without an art folder, or for raw files that are not there, the table simply lacks those
 // resources; the program then runs without those pictures.
 //
@@ -15,6 +16,7 @@
 #include "environment/ResourceCatalogue.h"
 #include "platform/PackedCodec.h"
 #include "platform/ResourceTable.h"
+#include "ui/PanelArtCatalogue.h"
 #include "view/CursorCatalogue.h"
 
 #include <algorithm>
@@ -33,7 +35,7 @@ namespace {
 // One resource to pack: where it goes in the table and which art file it comes from.
 struct PackSource
 {
-    const char* type; // "RCAD" or "CURSOR": letters only, since it becomes part of symbol names
+    const char* type; // "RCAD", "CURSOR", "BITMAP" or "ICON": letters only, as it goes into symbol names
     int id;
     const char* baseName;
 };
@@ -105,7 +107,7 @@ std::string EscapeTwice(const std::string& text)
     return cppQuoted;
 }
 
-// The catalogues in table order: pictures and sound first, then the cursors.
+// The catalogues in table order: pictures and sound first, then the cursors, then the dialog art.
 std::vector<PackSource> PackSources()
 {
     std::vector<PackSource> sources;
@@ -113,6 +115,8 @@ std::vector<PackSource> PackSources()
         sources.push_back({kPackedResourceType, entry.id, entry.baseName});
     for (const CursorEntry& entry : kCursorCatalogue)
         sources.push_back({kCursorResourceType, entry.id, entry.baseName});
+    for (const PanelArtEntry& entry : kPanelArtCatalogue)
+        sources.push_back({entry.type, entry.id, entry.baseName});
     return sources;
 }
 

@@ -1,0 +1,10 @@
+// PanelArt.h -- the dialog pictures linked into the program, decoded into RGBA images.
+#pragma once
+
+#include "environment/PackedImage.h"
+
+// Decodes the catalogued picture of (type, id) (PanelArtCatalogue.h). False, leaving out empty,
+// when (type, id) is not catalogued, the table lacks it, its bytes are not a 24-bit or 32-bit BMP,
+// or its size is not the catalogue's (the frame painter places the pieces by those sizes). The
+// dialogs then draw the plain frame or a button without its icon, so nothing is reported.
+bool LoadPanelArt(const char* type, int id, PackedImage& out, const CResourceTable& table = CResourceTable::Linked());
