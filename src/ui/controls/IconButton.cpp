@@ -87,6 +87,13 @@ void CIconButton::SetDefaultLook(bool isDefault)
     Refresh();
 }
 
+bool CIconButton::Enable(bool enable)
+{
+    const bool changed = wxControl::Enable(enable);
+    Refresh(); // text and icon take or drop the disabled look
+    return changed;
+}
+
 wxSize CIconButton::DoGetBestSize() const
 {
     wxClientDC dc(const_cast<CIconButton*>(this));

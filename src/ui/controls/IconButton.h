@@ -23,6 +23,8 @@ public:
     // Draws the button as the dialog's default button (the graded face of an active button).
     void SetDefaultLook(bool isDefault);
 
+    bool Enable(bool enable = true) override;
+
 protected:
     wxSize DoGetBestSize() const override;
 
