@@ -1,8 +1,10 @@
 // AquariumView.cpp -- pixel format, context, timer and window events of the aquarium view.
 #include "view/AquariumView.h"
 
+#include "ui/controls/PackedBitmap.h"
 #include "view/CursorCatalogue.h"
 #include "view/CursorImages.h"
+#include "view/ToolbarPopup.h"
 
 #include <wx/dcclient.h>
 #include <wx/display.h>
@@ -190,10 +192,13 @@ void CAquariumView::OnMiddleUp(wxMouseEvent& event)
     event.Skip();
 }
 
+// The toolbar strip opens at the pointer; this returns once it has closed. The tank keeps moving
+// meanwhile: the strip's modal loop still delivers this view's timer.
 void CAquariumView::OnRightDown(wxMouseEvent& event)
 {
     scene.PressRight();
     event.Skip();
+    CToolbarPopup::Run(this, scene);
 }
 
 // The function keys, before the frame sees the key: F1 shows or hides the help text, F2 to F6
@@ -249,15 +254,7 @@ const wxCursor& CAquariumView::CursorPicture(int resourceId)
     wxCursor cursor(wxCURSOR_BLANK);
     CursorImage picture;
     if (resourceId != 0 && LoadCursorImage(resourceId, picture)) {
-        wxImage image(picture.width, picture.height);
-        image.InitAlpha();
-        for (int y = 0; y < picture.height; ++y) {
-            for (int x = 0; x < picture.width; ++x) {
-                const uint8_t* p = &picture.rgba[(static_cast<size_t>(y) * picture.width + x) * 4];
-                image.SetRGB(x, y, p[0], p[1], p[2]);
-                image.SetAlpha(x, y, p[3]);
-            }
-        }
+        wxImage image = ImageFromRgba(picture.width, picture.height, picture.rgba);
         image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_X, picture.hotX);
         image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_Y, picture.hotY);
         cursor = wxCursor(image);
