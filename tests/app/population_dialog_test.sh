@@ -90,6 +90,16 @@ sleep 0.5
 [ -z "$(xdotool search --onlyvisible --name '^Kelpora toolbar$' 2>/dev/null)" ] && pass "the strip closed with it" \
     || fail "the strip stayed"
 kill -0 "$app" 2>/dev/null && pass "the program runs on" || fail "the program ended"
+
+# The caption's close box (22 pixels, near the right end) closes like OK: the counts are applied.
+xdotool mousemove 200 100 click 3; sleep 0.5
+xdotool mousemove $((200 + 66 * 2 + 34)) $((100 + 20)) click 1
+read -r dx dy < <(dialog_geometry) || fail "no dialog the second time"
+xdotool mousemove $(cell 4) click 1 key a mousemove $((dx + 486)) $((dy + 15)) click 1
+sleep 0.5
+[ "$(count_of 4)" = 1 ] && pass "the close box applies the counts" || fail "after the close box Fish4='$(count_of 4)'"
+[ -z "$(xdotool search --onlyvisible --name '^Add/Delete Fish$' 2>/dev/null)" ] && pass "the close box closes it" \
+    || fail "the dialog stayed after its close box"
 xdotool key Escape
 e2e_wait_exit "$app" 5
 [ "$status" = 0 ] && pass "ESC ended the program with 0" || { fail "after ESC: $status"; cat "$e2e_home/population.log"; }

@@ -10,7 +10,6 @@
 
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
-#include <wx/settings.h>
 
 #include <algorithm>
 #include <cctype>
