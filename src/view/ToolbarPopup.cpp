@@ -4,14 +4,17 @@
 #include "ui/PanelArtCatalogue.h"
 #include "ui/controls/IconButton.h"
 #include "ui/controls/PackedBitmap.h"
+#include "ui/dialogs/PopulationDialog.h"
 #include "view/AquariumScene.h"
 
+#include <wx/msgdlg.h>
 #include <wx/utils.h>
 
 namespace {
 constexpr int kStripWidth = 405; // pixels, whatever the buttons' layout asks for
 constexpr int kStripHeight = 40;
 constexpr int kPixelsPerUnit = 2; // the buttons' layout units: the strip is 202 of them wide
+constexpr int kPopulationButton = 1002;
 
 enum class ButtonAction
 {
@@ -53,7 +56,7 @@ CToolbarPopup::CToolbarPopup(wxWindow* parent, CAquariumScene& scene)
         const wxBitmap icon = PanelBitmap(kIconType, button.icon);
         control->SetIcon(icon, icon); // the same picture pressed or not
         control->SetTooltipText(button.tip);
-        control->Enable(button.action == ButtonAction::ChooseMode);
+        control->Enable(button.action == ButtonAction::ChooseMode || button.id == kPopulationButton);
     }
     Bind(wxEVT_BUTTON, &CToolbarPopup::OnButton, this);
     Bind(wxEVT_CHAR_HOOK, &CToolbarPopup::OnCharHook, this);
@@ -67,8 +70,25 @@ void CToolbarPopup::Run(wxWindow* parent, CAquariumScene& scene)
     popup.ShowModal();
 }
 
+// The population dialog over the strip; the strip closes once it has ended.
+void CToolbarPopup::RunPopulationDialog()
+{
+    const ErrorReport report = [](const std::string& text, const std::string& caption) {
+        ReportToStandardError(text, caption);
+        wxMessageBox(wxString::FromUTF8(text), caption.empty() ? wxString("Kelpora") : wxString::FromUTF8(caption),
+                     wxOK);
+    };
+    CPopulationDialog dialog(this, scene.Settings(), scene.SettingsFile(), report);
+    dialog.ShowModal();
+    EndModal(wxID_OK);
+}
+
 void CToolbarPopup::OnButton(wxCommandEvent& event)
 {
+    if (event.GetId() == kPopulationButton) {
+        RunPopulationDialog();
+        return;
+    }
     for (const ToolbarButton& button : kButtons) {
         if (button.id == event.GetId() && button.action == ButtonAction::ChooseMode) {
             scene.SetToolbarMode(button.mode);

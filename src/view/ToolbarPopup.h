@@ -22,6 +22,7 @@ private:
     CToolbarPopup(wxWindow* parent, CAquariumScene& scene);
 
     void OnButton(wxCommandEvent& event);
+    void RunPopulationDialog();
     void OnCharHook(wxKeyEvent& event);
 
     CAquariumScene& scene;
