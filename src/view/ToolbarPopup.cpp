@@ -4,6 +4,7 @@
 #include "ui/PanelArtCatalogue.h"
 #include "ui/controls/IconButton.h"
 #include "ui/controls/PackedBitmap.h"
+#include "ui/dialogs/SettingsDialog.h"
 #include "view/AquariumScene.h"
 
 #include <wx/utils.h>
@@ -12,6 +13,7 @@ namespace {
 constexpr int kStripWidth = 405; // pixels, whatever the buttons' layout asks for
 constexpr int kStripHeight = 40;
 constexpr int kPixelsPerUnit = 2; // the buttons' layout units: the strip is 202 of them wide
+constexpr int kSettingsButton = 1003;
 
 enum class ButtonAction
 {
@@ -53,7 +55,7 @@ CToolbarPopup::CToolbarPopup(wxWindow* parent, CAquariumScene& scene)
         const wxBitmap icon = PanelBitmap(kIconType, button.icon);
         control->SetIcon(icon, icon); // the same picture pressed or not
         control->SetTooltipText(button.tip);
-        control->Enable(button.action == ButtonAction::ChooseMode);
+        control->Enable(button.action == ButtonAction::ChooseMode || button.id == kSettingsButton);
     }
     Bind(wxEVT_BUTTON, &CToolbarPopup::OnButton, this);
     Bind(wxEVT_CHAR_HOOK, &CToolbarPopup::OnCharHook, this);
@@ -76,6 +78,18 @@ void CToolbarPopup::OnButton(wxCommandEvent& event)
             return;
         }
     }
+    if (event.GetId() == kSettingsButton) {
+        RunSettingsDialog();
+        EndModal(wxID_OK);
+        return;
+    }
+}
+
+void CToolbarPopup::RunSettingsDialog()
+{
+    // The strip stays open behind the panel and closes once the panel has.
+    CSettingsDialog dialog(this, scene);
+    dialog.ShowModal();
 }
 
 void CToolbarPopup::OnCharHook(wxKeyEvent& event)

@@ -2,7 +2,8 @@
 //
 // Four buttons choose a cursor mode: they set the toolbar's mode in the scene, which the scene
 // takes as its cursor mode at the end of its next tick, and close the strip. Two open the panels,
-// the population and the settings dialogs; they are shown disabled until those dialogs exist. ESC
+// the population and the settings dialogs, and close the strip once the panel has closed; a panel
+// not built yet shows its button disabled. ESC
 // closes the strip and changes nothing. The tank keeps moving while the strip is open: the view's
 // timer still fires inside the strip's modal loop.
 #pragma once
@@ -23,6 +24,7 @@ private:
 
     void OnButton(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
+    void RunSettingsDialog();
 
     CAquariumScene& scene;
 };
