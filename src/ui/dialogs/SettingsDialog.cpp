@@ -341,6 +341,13 @@ void CSettingsDialog::ShowState()
     // A preview of -1 (a variant other than 0 or 1 from a hand-edited file) leaves both hidden.
     for (int variant = 0; variant < 2; ++variant)
         previews[variant]->Show(state.ShownPreview() == variant);
+    // An arrow that disables itself under the focus would swallow the keys, ESC among them: the
+    // focus goes to the other arrow, which the same step enables.
+    wxWindow* focus = FindFocus();
+    if (focus == previousButton && !state.PreviousEnabled() && state.NextEnabled())
+        nextButton->Enable(true), nextButton->SetFocus();
+    if (focus == nextButton && !state.NextEnabled() && state.PreviousEnabled())
+        previousButton->Enable(true), previousButton->SetFocus();
     previousButton->Enable(state.PreviousEnabled());
     nextButton->Enable(state.NextEnabled());
 }
@@ -350,10 +357,12 @@ void CSettingsDialog::OnTimer(wxTimerEvent&)
     state.Tick();
 }
 
-void CSettingsDialog::OnSlider(wxCommandEvent&)
+void CSettingsDialog::OnSlider(wxCommandEvent& event)
 {
+    // Only the user moves the sliders, so the one that reports is the only one that changed.
     for (const SliderPlace& place : kSliders)
-        state.MoveSlider(place.slider, sliders[static_cast<int>(place.slider)]->GetValue());
+        if (place.id == event.GetId())
+            state.MoveSlider(place.slider, sliders[static_cast<int>(place.slider)]->GetValue());
 }
 
 void CSettingsDialog::OnCheck(wxCommandEvent& event)
