@@ -84,6 +84,16 @@ xdotool mousemove $((dx + 4 + (dw - 8) * 174 / 244)) $((dy + 30 + (dh - 34) * 13
 sleep 0.4
 [ "$(ini_value BACKGROUND)" = 1 ] && pass "\">>\" chooses the second variant" || fail "BACKGROUND is '$(ini_value BACKGROUND)'"
 
+# "FRONTCOLOR" (127, 36 units) opens the colour chooser; confirming it picks the fixed mode.
+[ "$(ini_value 'FRONT AUTOJIANBIAN')" = 1 ] || fail "the automatic foreground mode was not on at first"
+xdotool mousemove $((dx + 4 + (dw - 8) * 149 / 244)) $((dy + 30 + (dh - 34) * 43 / 243)) click 1
+wait_window 'Choose colour' >/dev/null && pass "a colour button opens the chooser" || fail "no colour chooser"
+sleep 0.3; xdotool key Return
+window_gone 'Choose colour' || fail "the chooser stayed after Return"
+sleep 0.4
+[ "$(ini_value 'FRONT GUDING')" = 1 ] && [ "$(ini_value 'FRONT AUTOJIANBIAN')" = 0 ] \
+    && pass "a chosen colour selects the fixed mode" || fail "modes: fixed '$(ini_value 'FRONT GUDING')'"
+
 xdotool key Escape
 window_gone 'Aquarium Settings' && pass "ESC closes the panel" || fail "the panel stayed after ESC"
 window_gone 'Kelpora toolbar' && pass "the strip closes with the panel" || fail "the strip stayed"
