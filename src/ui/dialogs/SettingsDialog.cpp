@@ -107,6 +107,9 @@ struct GroupPlace
 constexpr GroupPlace kGroups[] = {
     {"Foreground  Light", {56, 27, 129, 52}},
     {"Background Light", {55, 146, 127, 63}},
+    // Inner frames around each group's automatic mode and its lock.
+    {"", {57, 47, 126, 28}},
+    {"", {56, 180, 126, 28}},
 };
 
 // Where the preview of each scene variant stands (1033 for 0, 1034 for 1) and what it names.
