@@ -5,6 +5,7 @@
 #include "ui/controls/IconButton.h"
 #include "ui/controls/PackedBitmap.h"
 #include "ui/dialogs/PopulationDialog.h"
+#include "ui/dialogs/SettingsDialog.h"
 #include "view/AquariumScene.h"
 
 #include <wx/msgdlg.h>
@@ -15,6 +16,7 @@ constexpr int kStripWidth = 405; // pixels, whatever the buttons' layout asks fo
 constexpr int kStripHeight = 40;
 constexpr int kPixelsPerUnit = 2; // the buttons' layout units: the strip is 202 of them wide
 constexpr int kPopulationButton = 1002;
+constexpr int kSettingsButton = 1003;
 
 enum class ButtonAction
 {
@@ -56,7 +58,6 @@ CToolbarPopup::CToolbarPopup(wxWindow* parent, CAquariumScene& scene)
         const wxBitmap icon = PanelBitmap(kIconType, button.icon);
         control->SetIcon(icon, icon); // the same picture pressed or not
         control->SetTooltipText(button.tip);
-        control->Enable(button.action == ButtonAction::ChooseMode || button.id == kPopulationButton);
     }
     Bind(wxEVT_BUTTON, &CToolbarPopup::OnButton, this);
     Bind(wxEVT_CHAR_HOOK, &CToolbarPopup::OnCharHook, this);
@@ -70,7 +71,25 @@ void CToolbarPopup::Run(wxWindow* parent, CAquariumScene& scene)
     popup.ShowModal();
 }
 
-// The population dialog over the strip; the strip closes once it has ended.
+// A mode button sets the toolbar's mode; a panel button runs its dialog over the strip. Either way
+// the strip closes.
+void CToolbarPopup::OnButton(wxCommandEvent& event)
+{
+    for (const ToolbarButton& button : kButtons) {
+        if (button.id != event.GetId())
+            continue;
+        if (button.action == ButtonAction::ChooseMode)
+            scene.SetToolbarMode(button.mode);
+        else if (button.id == kPopulationButton)
+            RunPopulationDialog();
+        else if (button.id == kSettingsButton)
+            RunSettingsDialog();
+        EndModal(wxID_OK);
+        return;
+    }
+}
+
+// The strip stays open behind a panel and closes once the panel has.
 void CToolbarPopup::RunPopulationDialog()
 {
     const ErrorReport report = [](const std::string& text, const std::string& caption) {
@@ -80,22 +99,12 @@ void CToolbarPopup::RunPopulationDialog()
     };
     CPopulationDialog dialog(this, scene.Settings(), scene.SettingsFile(), report);
     dialog.ShowModal();
-    EndModal(wxID_OK);
 }
 
-void CToolbarPopup::OnButton(wxCommandEvent& event)
+void CToolbarPopup::RunSettingsDialog()
 {
-    if (event.GetId() == kPopulationButton) {
-        RunPopulationDialog();
-        return;
-    }
-    for (const ToolbarButton& button : kButtons) {
-        if (button.id == event.GetId() && button.action == ButtonAction::ChooseMode) {
-            scene.SetToolbarMode(button.mode);
-            EndModal(wxID_OK);
-            return;
-        }
-    }
+    CSettingsDialog dialog(this, scene);
+    dialog.ShowModal();
 }
 
 void CToolbarPopup::OnCharHook(wxKeyEvent& event)

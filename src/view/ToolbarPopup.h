@@ -2,9 +2,9 @@
 //
 // Four buttons choose a cursor mode: they set the toolbar's mode in the scene, which the scene
 // takes as its cursor mode at the end of its next tick, and close the strip. Two open the panels,
-// the population and the settings dialogs; they are shown disabled until those dialogs exist. ESC
-// closes the strip and changes nothing. The tank keeps moving while the strip is open: the view's
-// timer still fires inside the strip's modal loop.
+// the population and the settings dialogs, and close the strip once the panel has closed. ESC
+// closes the strip and changes nothing. The tank keeps moving while the strip and its panels are
+// open: the view's timer still fires inside their modal loops.
 #pragma once
 
 #include <wx/dialog.h>
@@ -22,8 +22,9 @@ private:
     CToolbarPopup(wxWindow* parent, CAquariumScene& scene);
 
     void OnButton(wxCommandEvent& event);
-    void RunPopulationDialog();
     void OnCharHook(wxKeyEvent& event);
+    void RunPopulationDialog();
+    void RunSettingsDialog();
 
     CAquariumScene& scene;
 };
