@@ -52,7 +52,7 @@ constexpr ButtonSpec kButtons[] = {
     {kClearButton, "Clear(C)", "Clear All Fishes", 285, 302, 52, 21},
 };
 
-constexpr char kLinkAddress[] = "https://kelpora.org/";
+constexpr char kLinkAddress[] = "https://www.kelpora.example";
 
 // The sheet reaches down to the buttons: clicks between the last row of cells and y = 450
 // select the cells below the pictures, clicks from 450 on clear the selection.
