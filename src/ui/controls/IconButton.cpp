@@ -98,7 +98,7 @@ wxSize CIconButton::DoGetBestSize() const
 {
     wxClientDC dc(const_cast<CIconButton*>(this));
     dc.SetFont(GetFont());
-    const wxSize text = dc.GetTextExtent(GetLabel());
+    const wxSize text = dc.GetTextExtent(GetLabelText());
     const wxSize icon = outIcon.IsOk() ? outIcon.GetSize() : wxSize(0, 0);
     return wxSize(icon.x + text.x + 2 * kTextShift + 8, std::max(icon.y, text.y) + 12);
 }
@@ -164,14 +164,16 @@ void CIconButton::DrawFace(wxDC& dc, const wxSize& size)
     }
 
     const int push = pressed ? 1 : 0;
-    const wxString text = GetLabel();
+    // A mnemonic ("Add(&A)") is drawn as its letter underlined, without the ampersand.
+    wxString text;
+    const int accelerator = wxControl::FindAccelIndex(GetLabel(), &text);
     if (!text.empty()) {
         dc.SetFont(GetFont());
         dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
         dc.SetTextForeground(disabled ? wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT) : *wxBLACK);
         wxRect textRect = inner;
         textRect.Offset(kTextShift + push, push);
-        dc.DrawLabel(text, textRect, wxALIGN_CENTRE);
+        dc.DrawLabel(text, textRect, wxALIGN_CENTRE, accelerator);
     }
 
     const wxBitmap& icon = (hovering || focused) ? inIcon : outIcon;

@@ -10,6 +10,7 @@
 
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
+#include <wx/utils.h>
 
 #include <algorithm>
 #include <cctype>
@@ -46,10 +47,10 @@ struct ButtonSpec
 };
 // The tips are used exactly as written, the two blanks of "Random  All Fishes" included.
 constexpr ButtonSpec kButtons[] = {
-    {kAddButton, "Add(A)", "Add Fish", 3, 302, 48, 21},
-    {kDeleteButton, "Delete(D)", "Delete Fish", 95, 302, 54, 21},
-    {kRandomButton, "Random(R)", "Random  All Fishes", 190, 302, 54, 21},
-    {kClearButton, "Clear(C)", "Clear All Fishes", 285, 302, 52, 21},
+    {kAddButton, "Add(&A)", "Add Fish", 3, 302, 48, 21},
+    {kDeleteButton, "Delete(&D)", "Delete Fish", 95, 302, 54, 21},
+    {kRandomButton, "Random(&R)", "Random  All Fishes", 190, 302, 54, 21},
+    {kClearButton, "Clear(&C)", "Clear All Fishes", 285, 302, 52, 21},
 };
 
 constexpr char kLinkAddress[] = "https://www.kelpora.example";
@@ -197,7 +198,7 @@ CPopulationDialog::CPopulationDialog(wxWindow* parent, AquariumSettings& record,
         // lack): widen a button whose text would run past its right edge, within the dialog.
         const wxPoint at = origin + Units(spec.x, spec.y);
         wxSize size = UnitSize(spec.w, spec.h);
-        size.x = std::max(size.x, GetTextExtent(spec.text).x + 2 * 16 + 12);
+        size.x = std::max(size.x, GetTextExtent(wxStripMenuCodes(spec.text)).x + 2 * 16 + 12);
         size.x = std::min(size.x, origin.x + kContentSize.x - 2 - at.x);
         button->Create(this, spec.id, spec.text, at, size);
         button->SetTooltipText(spec.tip);
