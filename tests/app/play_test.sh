@@ -33,7 +33,7 @@ bottom() { local g=$1 h; h=${g#*x}; h=${h%%+*}; echo $((${g##*+} + h)); }
 
 # A tank without fish, so that what changes between shots is what the keys and clicks change.
 settings=$e2e_home/config/kelpora/KelporaSet.ini
-printf '[Aquarium Settings]\r\nBACKGROUND=1\r\nShow Terra=1\r\nShow Water=0\r\nShow Light=0\r\nQIPAONUM=200\r\nFOGNONGDU=100\r\n' \
+printf '[Aquarium Settings]\r\nBACKGROUND=0\r\nShow Terra=1\r\nShow Water=0\r\nShow Light=0\r\nQIPAONUM=200\r\nFOGNONGDU=100\r\nBACK GUDING=1\r\nBACKCOLOR=6303760\r\n' \
     >"$settings"
 
 e2e_start_display ${W}x${H}
@@ -81,7 +81,7 @@ else
     fail "the flakes did not sink ($found, then $later)"
 fi
 
-# Ripples: the picture moves a little by itself, but a ripple stirs it all over.
+# Ripples: the plants sway a little by themselves, but a ripple stirs the whole picture.
 corners="$((W - 200))x$((H - 200))+100+100"
 xdotool key F5; sleep 0.5
 shot still-1; sleep 1; shot still-2
