@@ -71,6 +71,8 @@ done
 # 3. SIGKILL leaves the private folder; the next start removes it, and ESC removes its own.
 start_with "$e2e_home/killed.log"
 e2e_wait_window 20 >/dev/null || fail "SIGKILL: no window"
+# The window shows before the tank is set up; the folder comes with the set-up.
+for _ in $(seq 1 100); do [ -n "$(ls -A "$e2e_home/tmp")" ] && break; sleep 0.1; done
 kill -KILL "$pid"
 e2e_wait_exit "$pid" 5
 [ -n "$(ls -A "$e2e_home/tmp")" ] || fail "SIGKILL left no folder to sweep (nothing tested)"
