@@ -14,6 +14,12 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
+# Screenshots of the whole screen go here, under a name: shot NAME writes $shots/NAME.png. Set
+# KELPORA_E2E_SHOTS to a folder of your own to keep them.
+shots=${KELPORA_E2E_SHOTS:-$e2e_home/shots}
+mkdir -p "$shots"
+shot() { import -display "$DISPLAY" -window root "$shots/$1.png" 2>/dev/null; }
+
 fail() { echo "FAIL: $*"; e2e_failures=$((e2e_failures + 1)); }
 pass() { echo "ok: $*"; }
 

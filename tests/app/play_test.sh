@@ -7,10 +7,7 @@ e2e_program=$1
 . "$(dirname "$0")/e2e_lib.sh"
 
 W=1280 H=720
-shots=$e2e_home/shots
-mkdir -p "$shots"
 
-shot() { import -display "$DISPLAY" -window root "$shots/$1.png" 2>/dev/null; }
 # Pixels that differ by more than 12% between two shots, within the crop WxH+X+Y ($3).
 # A fourth argument sets the fuzz, in percent.
 differing() {

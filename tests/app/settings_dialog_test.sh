@@ -8,10 +8,7 @@ e2e_program=$1
 . "$(dirname "$0")/e2e_lib.sh"
 
 W=1280 H=720
-shots=${KELPORA_E2E_SHOTS:-$e2e_home/shots}
-mkdir -p "$shots"
 ini=$e2e_home/config/kelpora/KelporaSet.ini
-shot() { import -display "$DISPLAY" -window root "$shots/$1.png" 2>/dev/null; }
 # Mean brightness (0..1000) of the tank right of the panel.
 brightness() { convert "$shots/$1.png" -crop 300x600+960+60 +repage -colorspace Gray -format '%[fx:round(mean*1000)]' info:; }
 # Prints the geometry "X Y W H" of the visible window titled $1 once it shows, within two seconds.

@@ -6,9 +6,6 @@ e2e_program=$1
 . "$(dirname "$0")/e2e_lib.sh"
 
 W=1280 H=720
-shots=$e2e_home/shots
-mkdir -p "$shots"
-shot() { import -display "$DISPLAY" -window root "$shots/$1.png" 2>/dev/null; }
 # Magenta pixels (the food's flakes) in a shot; the empty tank has none of its own.
 magenta() {
     convert "$shots/$1.png" -fx '(r > 0.75 && g < 0.3 && b > 0.55) ? 1 : 0' -format '%[fx:round(mean*w*h)]' info:

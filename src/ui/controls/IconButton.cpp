@@ -2,6 +2,7 @@
 #include "ui/controls/IconButton.h"
 
 #include "ui/controls/ControlLogic.h"
+#include "ui/controls/OwnerDrawn.h"
 
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
@@ -45,18 +46,7 @@ bool CIconButton::Create(wxWindow* parent, wxWindowID id, const wxString& label,
     Bind(wxEVT_LEFT_DCLICK, &CIconButton::OnLeftDown, this);
     Bind(wxEVT_LEFT_UP, &CIconButton::OnLeftUp, this);
     Bind(wxEVT_KEY_DOWN, &CIconButton::OnKeyDown, this);
-    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) {
-        Refresh();
-        e.Skip();
-    });
-    Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) {
-        Refresh();
-        e.Skip();
-    });
-    Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) {
-        pressed = false;
-        Refresh();
-    });
+    RepaintOnFocusAndCaptureLoss(*this, pressed);
     if (size == wxDefaultSize)
         SetInitialSize(size);
     return true;

@@ -2,6 +2,7 @@
 #include "ui/controls/RoundCheckBox.h"
 
 #include "ui/controls/ControlLogic.h"
+#include "ui/controls/OwnerDrawn.h"
 
 #include <wx/dcbuffer.h>
 #include <wx/settings.h>
@@ -54,18 +55,7 @@ bool CRoundCheckBox::Create(wxWindow* parent, wxWindowID id, const wxString& lab
     Bind(wxEVT_LEFT_DCLICK, &CRoundCheckBox::OnLeftDown, this);
     Bind(wxEVT_LEFT_UP, &CRoundCheckBox::OnLeftUp, this);
     Bind(wxEVT_KEY_DOWN, &CRoundCheckBox::OnKeyDown, this);
-    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) {
-        Refresh();
-        e.Skip();
-    });
-    Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) {
-        Refresh();
-        e.Skip();
-    });
-    Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) {
-        pressed = false;
-        Refresh();
-    });
+    RepaintOnFocusAndCaptureLoss(*this, pressed);
     if (size == wxDefaultSize)
         SetInitialSize(size);
     return true;

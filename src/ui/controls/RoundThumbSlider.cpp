@@ -2,6 +2,7 @@
 #include "ui/controls/RoundThumbSlider.h"
 
 #include "ui/controls/ControlLogic.h"
+#include "ui/controls/OwnerDrawn.h"
 
 #include <wx/dcbuffer.h>
 #include <wx/settings.h>
@@ -31,18 +32,7 @@ bool CRoundThumbSlider::Create(wxWindow* parent, wxWindowID id, int startValue, 
     Bind(wxEVT_LEFT_UP, &CRoundThumbSlider::OnLeftUp, this);
     Bind(wxEVT_MOTION, &CRoundThumbSlider::OnMotion, this);
     Bind(wxEVT_KEY_DOWN, &CRoundThumbSlider::OnKeyDown, this);
-    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) {
-        Refresh();
-        e.Skip();
-    });
-    Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) {
-        Refresh();
-        e.Skip();
-    });
-    Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) {
-        dragging = false;
-        Refresh();
-    });
+    RepaintOnFocusAndCaptureLoss(*this, dragging);
     if (size == wxDefaultSize)
         SetInitialSize(size);
     return true;

@@ -38,7 +38,7 @@ wxSize UnitSize(int w, int h)
 }
 const wxSize kContentSize = UnitSize(341, 345);
 
-struct ButtonSpec
+struct ButtonLayout
 {
     int id;
     const char* text; // the letter in brackets is the mnemonic, run by TryBefore
@@ -46,7 +46,7 @@ struct ButtonSpec
     int x, y, w, h; // dialog units
 };
 // The tips are used exactly as written, the two blanks of "Random  All Fishes" included.
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonLayout kButtons[] = {
     {kAddButton, "Add(&A)", "Add Fish", 3, 302, 48, 21},
     {kDeleteButton, "Delete(&D)", "Delete Fish", 95, 302, 54, 21},
     {kRandomButton, "Random(&R)", "Random  All Fishes", 190, 302, 54, 21},
@@ -192,16 +192,16 @@ CPopulationDialog::CPopulationDialog(wxWindow* parent, AquariumSettings& record,
     state.Open();
     const wxPoint origin = ContentRect().GetTopLeft();
     sheet = new CSheet(*this, origin);
-    for (const ButtonSpec& spec : kButtons) {
+    for (const ButtonLayout& layout : kButtons) {
         auto* button = new CIconButton();
         // The button draws its text 16 pixels right of centre (room for an icon these buttons
         // lack): widen a button whose text would run past its right edge, within the dialog.
-        const wxPoint at = origin + Units(spec.x, spec.y);
-        wxSize size = UnitSize(spec.w, spec.h);
-        size.x = std::max(size.x, GetTextExtent(wxStripMenuCodes(spec.text)).x + 2 * 16 + 12);
+        const wxPoint at = origin + Units(layout.x, layout.y);
+        wxSize size = UnitSize(layout.w, layout.h);
+        size.x = std::max(size.x, GetTextExtent(wxStripMenuCodes(layout.text)).x + 2 * 16 + 12);
         size.x = std::min(size.x, origin.x + kContentSize.x - 2 - at.x);
-        button->Create(this, spec.id, spec.text, at, size);
-        button->SetTooltipText(spec.tip);
+        button->Create(this, layout.id, layout.text, at, size);
+        button->SetTooltipText(layout.tip);
     }
     totalText = new wxStaticText(this, kTotalText, "Total:50  (Max:50)", origin + Units(250, 333),
                                  UnitSize(81, 8) + wxSize(0, 4), wxST_NO_AUTORESIZE);
