@@ -8,3 +8,9 @@
 // or its size is not the catalogue's (the frame painter places the pieces by those sizes). The
 // dialogs then draw the plain frame or a button without its icon, so nothing is reported.
 bool LoadPanelArt(const char* type, int id, PackedImage& out, const CResourceTable& table = CResourceTable::Linked());
+
+// The pictures rendered from the tank at build time (the population sheet and the scene
+// previews), packed into a table of their own: the renderer itself links the scene and with it
+// the linked table, so they cannot be in that one. Defined by the packed source of that table,
+// which only the program links.
+const CResourceTable& RenderedPanelArt();

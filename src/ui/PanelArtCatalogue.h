@@ -1,4 +1,4 @@
-// PanelArtCatalogue.h -- the pictures of the dialogs: frame bitmaps and button icons.
+// PanelArtCatalogue.h -- the pictures of the dialogs: frame bitmaps, button icons and the rendered pictures.
 //
 // One table read by three sides: the art generator paints each picture under its base name at its
 // size, the packer packs it under its type, and the dialogs load it by id (PanelArt.h). Ids are
@@ -35,6 +35,21 @@ constexpr int kTouchIcon = 160;      // "Touch Fish": an open hand
 constexpr int kPopulationIcon = 180; // "Add/Delete Fish": a fish with a plus and a minus
 constexpr int kRippleIcon = 232;     // "Ripple": a water drop
 
+// The pictures rendered offscreen from the tank itself at build time (tools/snapshots).
+constexpr int kPopulationSheetBitmap = 129; // the population dialog's fifteen species pictures
+constexpr int kPlantsPreviewBitmap = 159;   // the settings dialog's preview of the plant variant
+constexpr int kPicturePreviewBitmap = 156;  // and of the picture variant
+
+constexpr int kPopulationSheetWidth = 500;  // pixels; cells of 100 x 90 in five columns and three rows
+constexpr int kPopulationSheetHeight = 512;
+constexpr int kPopulationCellWidth = 100;
+constexpr int kPopulationCellHeight = 90;
+constexpr int kPopulationSheetColumns = 5;
+// Twice the dialog units of the previews' picture controls, which show them scaled to fit.
+constexpr int kPlantsPreviewWidth = 260;
+constexpr int kPicturePreviewWidth = 256;
+constexpr int kPreviewHeight = 96;
+
 constexpr int kToolbarIconSide = 40; // pixels, as the toolbar's buttons show them
 constexpr int kAboutIconSide = 32;   // pixels, the standard icon size of a dialog's icon control
 
@@ -46,6 +61,7 @@ struct PanelArtEntry
     int width;            // pixels
     int height;           // pixels
     bool alpha;           // a 32-bit BMP with straight alpha; otherwise a 24-bit opaque one
+    bool rendered = false; // rendered from the tank by tools/snapshots, not painted by tools/art
 };
 
 // The two tiles are opaque so that repeating them never shows a seam of the dialog behind; the
@@ -63,6 +79,10 @@ constexpr PanelArtEntry kPanelArtCatalogue[] = {
     {kTouchIcon, kIconType, "IconTouch", kToolbarIconSide, kToolbarIconSide, true},
     {kPopulationIcon, kIconType, "IconPopulation", kToolbarIconSide, kToolbarIconSide, true},
     {kRippleIcon, kIconType, "IconRipple", kToolbarIconSide, kToolbarIconSide, true},
+    {kPopulationSheetBitmap, kFrameBitmapType, "PopulationSheet", kPopulationSheetWidth, kPopulationSheetHeight, false,
+     true},
+    {kPlantsPreviewBitmap, kFrameBitmapType, "PreviewPlants", kPlantsPreviewWidth, kPreviewHeight, false, true},
+    {kPicturePreviewBitmap, kFrameBitmapType, "PreviewPicture", kPicturePreviewWidth, kPreviewHeight, false, true},
 };
 
 // The catalogue entry of (type, id), or nullptr when there is none.

@@ -418,7 +418,9 @@ std::vector<uint8_t> EncodePanelPicture(const PanelPicture& picture)
 std::vector<PanelPicture> PaintPanels()
 {
     std::vector<PanelPicture> pictures;
-    for (const PanelArtEntry& entry : kPanelArtCatalogue)
-        pictures.push_back({entry.baseName, entry.alpha, PaintPanelArt(entry)});
+    for (const PanelArtEntry& entry : kPanelArtCatalogue) {
+        if (!entry.rendered) // those are drawn from the tank itself, by tools/snapshots
+            pictures.push_back({entry.baseName, entry.alpha, PaintPanelArt(entry)});
+    }
     return pictures;
 }

@@ -12,22 +12,18 @@
 // --sheet-pose turn every fish is caught mid-turn instead, posed by its own chains.
 // The light, the axis swap and the camera direction are the tank's, so "side" is what a viewer of
 // the tank sees; the projection is orthographic.
+#include "FishPortrait.h"
 #include "SkinBitmap.h"
 
 #include "fish/Fish.h"
-#include "fish/MeshPart.h"
 #include "fish/SpeciesCatalogue.h"
-#include "fish/StaticBody.h"
-#include "fish/VertexSink.h"
 #include "fish/species/SpeciesMeshes.h"
 #include "platform/GLHeaders.h"
 #include "platform/OffscreenContext.h"
 #include "platform/Random.h"
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -37,35 +33,7 @@ constexpr float kViewHalfSize = 0.62f; // half the visible square, in mesh units
 constexpr float kSheetHalfSize = 3.6f; // half a contact-sheet cell, in tank units
 constexpr int kSheetCell = 240;        // pixels of a contact-sheet cell
 constexpr int kSheetColumns = 5;
-constexpr int kTurnCalls = 14;          // chains run into a 90-degree turn: the head part-way round
-constexpr float kCrabScale = 0.15f;     // as the tank draws the crab
 constexpr float kTurnSheetTilt = 55.0f; // degrees the mid-turn sheet looks down on the fish
-
-// All pose arrays zero: the rest pose.
-void ClearPose(PoseArrays& pose)
-{
-    std::memset(pose.values, 0, sizeof pose.values);
-    for (int c = 0; c < kMaxChains; ++c)
-        pose.pointers[c] = pose.values[c];
-}
-
-// The fish's own chains mid-turn, with its mouth open; the body turned back by the head's heading.
-void MidTurnPose(int species, PoseArrays& pose)
-{
-    ResetRand15();
-    CFish fish;
-    fish.Initialise(species);
-    fish.Spawn(-90.0f, 90.0f, 10.0f, -22.0f, -50.0f, -10.0f);
-    fish.SetGait(0.3f, false);
-    fish.targetHeading = 90.0f;
-    ClearPose(pose);
-    for (int call = 0; call < kTurnCalls; ++call)
-        fish.Animate(pose);
-    float* headings = pose.values[fish.Species().headingsPose];
-    const float head = headings[0];
-    for (int i = 0; i < fish.Species().columns; ++i)
-        headings[i] -= head;
-}
 
 struct Options
 {
@@ -105,24 +73,6 @@ bool ParseOptions(int argc, char** argv, Options& options)
     return options.species >= 0 && options.species < kSpeciesTotal && options.size > 0.0f;
 }
 
-// The tank's lighting: GL_LIGHT1, white, far to the right, below and in front, fixed to the eye.
-void SetUpTankState(float intensity)
-{
-    const float colour[4] = {intensity, intensity, intensity, 1.0f};
-    const float position[4] = {1000.0f, -1000.0f, 1000.0f, 1.0f};
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glLightfv(GL_LIGHT1, GL_AMBIENT, colour);
-    glLightfv(GL_LIGHT1, GL_DIFFUSE, colour);
-    glLightfv(GL_LIGHT1, GL_POSITION, position);
-    glEnable(GL_LIGHT1);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_COLOR_MATERIAL);
-    glShadeModel(GL_SMOOTH);
-    glEnable(GL_DEPTH_TEST);
-    glClearColor(0.04f, 0.09f, 0.22f, 1.0f);
-}
-
 bool LoadSkin(const std::string& path)
 {
     SkinBitmap bitmap;
@@ -141,40 +91,6 @@ bool LoadSkin(const std::string& path)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glEnable(GL_TEXTURE_2D);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    return true;
-}
-
-// False when the species has no mesh yet.
-bool DrawFish(int species, const PoseArrays& pose, float size)
-{
-    int count = 0;
-    const MeshPartSpec* parts = SpeciesParts(species, count);
-    if (parts == nullptr)
-        return false;
-    float partMatrix[16];
-    SetIdentityMatrix(partMatrix);
-    CGlVertexSink sink;
-    const SpeciesDescriptor& descriptor = SpeciesCatalogue(species);
-    PartContext context{size, pose.values[descriptor.headingsPose], pose.pointers, partMatrix, &sink};
-    // The model turned as the tank turns it, at heading 0 and level.
-    glPushMatrix();
-    const float* scale = descriptor.modelScale;
-    glScalef(scale[0], scale[1], scale[2]);
-    glRotatef(-90.0f, 1.0f, 0.0f, 0.0f); // model z is world up, model y world -z
-    if (descriptor.drawFrame == DrawFrame::Shrimp)
-        glRotatef(90.0f, 0.0f, 0.0f, 1.0f);
-    if (descriptor.drawFrame == DrawFrame::Crab) {
-        glRotatef(180.0f, 0.0f, 0.0f, 1.0f);
-        glScalef(kCrabScale, kCrabScale, kCrabScale);
-        if (descriptor.staticBody != nullptr) {
-            const uint32_t list = CompileStaticBody(*descriptor.staticBody(), size);
-            glCallList(list);
-            glDeleteLists(list, 1);
-        }
-    }
-    for (int i = 0; i < count; ++i)
-        DrawMeshPart(parts[i], context);
-    glPopMatrix();
     return true;
 }
 
@@ -224,7 +140,7 @@ bool WriteContactSheet(const Options& options, COffscreenContext& context)
             } else {
                 ClearPose(pose);
             }
-            DrawFish(s, pose, fish.size);
+            DrawFishPortrait(s, pose, fish.size);
         }
         glFinish();
         const std::string cell = out + ".cell" + std::to_string(s);
@@ -260,7 +176,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "kelpora_fishview: no offscreen GL context\n");
         return 1;
     }
-    SetUpTankState(options.light);
+    SetUpTankLight(options.light);
+    glClearColor(0.04f, 0.09f, 0.22f, 1.0f);
     if (!options.skin.empty() && !LoadSkin(options.skin))
         return 1;
     if (options.skin.empty()) {
@@ -289,7 +206,7 @@ int main(int argc, char** argv)
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
             glLoadIdentity();
             glRotatef(view.angle, view.ax, view.ay, view.az);
-            if (!DrawFish(options.species, poseName == std::string("rest") ? rest : turning, options.size)) {
+            if (!DrawFishPortrait(options.species, poseName == std::string("rest") ? rest : turning, options.size)) {
                 std::fprintf(stderr, "kelpora_fishview: species %d has no mesh yet\n", options.species);
                 return 1;
             }

@@ -1,6 +1,6 @@
 // Packer.cpp -- scrambles every picture, cursor, dialog picture and the sound for linking in.
 //
-//     kelpora_packer <packed folder> <generated source> [<art folder>]
+//     kelpora_packer [--rendered] <packed folder> <generated source> [<art folder>]
 //
 // For each resource of the three catalogues (the "RCAD" pictures and sound, the cursors under their
 // own type, and the dialogs' frame bitmaps and icons under "BITMAP" and "ICON"), the raw file
@@ -10,6 +10,11 @@
 // reads. Ids are unique only within a type, so file and symbol names carry
 // both. Without an art folder, or for raw files that are not there, the table simply lacks those
 // resources; the program then runs without those pictures.
+//
+// The dialog pictures that are rendered from the scene itself (the population sheet, the scene
+// previews) cannot be in that table: the renderer links it. With --rendered the packer packs only
+// those, from the renderer's folder, into a second table that the generated source hands out
+// through RenderedPanelArt() (PanelArt.h) and that only the program links.
 //
 // Outputs are rewritten only when their content changes, so that an unchanged build recompiles
 // nothing; the source names a hash of each packed file, so new art always changes the source.
@@ -108,15 +113,20 @@ std::string EscapeTwice(const std::string& text)
 }
 
 // The catalogues in table order: pictures and sound first, then the cursors, then the dialog art.
-std::vector<PackSource> PackSources()
+// With `rendered`, only the rendered dialog pictures.
+std::vector<PackSource> PackSources(bool rendered)
 {
     std::vector<PackSource> sources;
-    for (const PackedResourceEntry& entry : kPackedResourceCatalogue)
-        sources.push_back({kPackedResourceType, entry.id, entry.baseName});
-    for (const CursorEntry& entry : kCursorCatalogue)
-        sources.push_back({kCursorResourceType, entry.id, entry.baseName});
-    for (const PanelArtEntry& entry : kPanelArtCatalogue)
-        sources.push_back({entry.type, entry.id, entry.baseName});
+    if (!rendered) {
+        for (const PackedResourceEntry& entry : kPackedResourceCatalogue)
+            sources.push_back({kPackedResourceType, entry.id, entry.baseName});
+        for (const CursorEntry& entry : kCursorCatalogue)
+            sources.push_back({kCursorResourceType, entry.id, entry.baseName});
+    }
+    for (const PanelArtEntry& entry : kPanelArtCatalogue) {
+        if (entry.rendered == rendered)
+            sources.push_back({entry.type, entry.id, entry.baseName});
+    }
     return sources;
 }
 
@@ -131,15 +141,27 @@ std::string SymbolFor(const PackedFile& file)
     return "kelpora_packed_" + Qualified(file.type, file.id);
 }
 
-std::string GenerateSource(const std::vector<PackedFile>& files)
+// How the generated source hands out its table: as the linked table's two symbols, or (rendered)
+// as the function that PanelArt.h declares.
+std::string TableDefinition(bool rendered, const std::string& entries, size_t count)
+{
+    if (rendered)
+        return "const CResourceTable& RenderedPanelArt()\n{\n    static const CResourceTable table(" + entries + ", " +
+               std::to_string(count) + ");\n    return table;\n}\n";
+    return "extern const PackedResource* const kLinkedResources = " + entries + ";\n" +
+           "extern const size_t kLinkedResourceCount = " + std::to_string(count) + ";\n";
+}
+
+std::string GenerateSource(const std::vector<PackedFile>& files, bool rendered)
 {
     std::ostringstream out;
     out << "// PackedResources.cpp -- written by kelpora_packer: the packed pictures and sound of this build.\n"
-        << "#include \"platform/ResourceTable.h\"\n\n";
+        << "#include \"platform/ResourceTable.h\"\n";
+    if (rendered)
+        out << "#include \"ui/PanelArt.h\"\n";
+    out << "\n";
     if (files.empty()) {
-        out << "// No art was packed: every look-up finds nothing.\n"
-            << "extern const PackedResource* const kLinkedResources = nullptr;\n"
-            << "extern const size_t kLinkedResourceCount = 0;\n";
+        out << "// No art was packed: every look-up finds nothing.\n" << TableDefinition(rendered, "nullptr", 0);
         return out.str();
     }
 
@@ -166,17 +188,20 @@ std::string GenerateSource(const std::vector<PackedFile>& files)
     out << "\nnamespace {\nconst PackedResource kEntries[] = {\n";
     for (const PackedFile& file : files)
         out << "    {\"" << file.type << "\", " << file.id << ", " << SymbolFor(file) << ", " << file.size << "u},\n";
-    out << "};\n} // namespace\n\n"
-        << "extern const PackedResource* const kLinkedResources = kEntries;\n"
-        << "extern const size_t kLinkedResourceCount = " << files.size() << ";\n";
+    out << "};\n} // namespace\n\n" << TableDefinition(rendered, "kEntries", files.size());
     return out.str();
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
+    const bool rendered = argc > 1 && std::string(argv[1]) == "--rendered";
+    if (rendered) {
+        --argc;
+        ++argv;
+    }
     if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: kelpora_packer <packed folder> <generated source> [<art folder>]\n");
+        std::fprintf(stderr, "usage: kelpora_packer [--rendered] <packed folder> <generated source> [<art folder>]\n");
         return 2;
     }
     const fs::path packedFolder = fs::absolute(argv[1]);
@@ -191,7 +216,7 @@ int main(int argc, char** argv)
     std::vector<PackedFile> files;
     if (argc == 4) {
         const fs::path artFolder = argv[3];
-        for (const PackSource& entry : PackSources()) {
+        for (const PackSource& entry : PackSources(rendered)) {
             const fs::path raw = artFolder / (std::string(entry.baseName) + DecodedExtension(entry.baseName));
             std::vector<uint8_t> bytes;
             if (!fs::is_regular_file(raw) || !ReadFile(raw, bytes)) {
@@ -210,7 +235,7 @@ int main(int argc, char** argv)
         }
     }
 
-    if (!WriteIfChanged(sourcePath, GenerateSource(files))) {
+    if (!WriteIfChanged(sourcePath, GenerateSource(files, rendered))) {
         std::fprintf(stderr, "kelpora_packer: cannot write %s\n", sourcePath.c_str());
         return 1;
     }

@@ -19,10 +19,10 @@ wxImage ImageFromRgba(int width, int height, const std::vector<uint8_t>& rgba)
     return image;
 }
 
-wxBitmap PanelBitmap(const char* type, int id)
+wxBitmap PanelBitmap(const char* type, int id, const CResourceTable& table)
 {
     PackedImage picture;
-    if (!LoadPanelArt(type, id, picture))
+    if (!LoadPanelArt(type, id, picture, table))
         return wxNullBitmap;
     return wxBitmap(ImageFromRgba(picture.width, picture.height, picture.rgba));
 }

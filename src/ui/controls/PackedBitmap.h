@@ -1,6 +1,8 @@
 // PackedBitmap.h -- the decoded pictures linked into the program, as wx images and bitmaps.
 #pragma once
 
+#include "platform/ResourceTable.h"
+
 #include <wx/bitmap.h>
 #include <wx/image.h>
 
@@ -11,5 +13,6 @@
 wxImage ImageFromRgba(int width, int height, const std::vector<uint8_t>& rgba);
 
 // The dialog picture of (type, id) from the panel art catalogue, or an invalid bitmap when the
-// build lacks it or it is damaged; callers draw without it then.
-wxBitmap PanelBitmap(const char* type, int id);
+// build lacks it or it is damaged; callers draw without it then. The rendered pictures are in
+// their own table (RenderedPanelArt(), PanelArt.h).
+wxBitmap PanelBitmap(const char* type, int id, const CResourceTable& table = CResourceTable::Linked());

@@ -1,8 +1,7 @@
 // PopulationDialog.cpp -- the "Add/Delete Fish" dialog's window: sheet, buttons, total, timer.
 #include "ui/dialogs/PopulationDialog.h"
 
-#include "fish/SpeciesCatalogue.h"
-#include "fish/SpeciesDescriptor.h"
+#include "ui/PanelArt.h"
 #include "ui/PanelArtCatalogue.h"
 #include "ui/controls/IconButton.h"
 #include "ui/controls/LinkLabel.h"
@@ -13,7 +12,6 @@
 #include <wx/utils.h>
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 
 namespace {
@@ -60,37 +58,6 @@ constexpr char kLinkAddress[] = "https://www.kelpora.example";
 const int kSheetWidth = CPopulationPanelState::kCellWidth * CPopulationPanelState::kColumns + 2;
 const int kSheetHeight = Units(0, 302).y - 4;
 
-// "PinkDiscus" -> "Pink Discus".
-wxString SpeciesTitle(int species)
-{
-    const std::string name = SpeciesCatalogue(species).name;
-    std::string title;
-    for (size_t i = 0; i < name.size(); ++i) {
-        if (i > 0 && std::isupper(static_cast<unsigned char>(name[i])))
-            title += ' ';
-        title += name[i];
-    }
-    return wxString::FromUTF8(title);
-}
-
-// Stand-in for the species picture of the sheet, until the sheet bitmap is rendered at build
-// time: a plain water-coloured tile with the species' name. The sheet bitmap will replace this
-// one function.
-void DrawSpeciesCell(wxDC& dc, int species, const wxRect& cell)
-{
-    const wxRect tile = wxRect(cell).Deflate(2);
-    dc.GradientFillLinear(tile, wxColour(214, 236, 246), wxColour(150, 196, 222), wxSOUTH);
-    dc.SetPen(wxPen(wxColour(86, 134, 168)));
-    dc.SetBrush(*wxTRANSPARENT_BRUSH);
-    dc.DrawRectangle(tile);
-    dc.SetFont(dc.GetFont().Bold());
-    dc.SetTextForeground(wxColour(24, 56, 96));
-    wxString title = SpeciesTitle(species);
-    if (dc.GetTextExtent(title).x > tile.width - 8)
-        title.Replace(" ", "\n"); // "Turquoise Discus" on two lines
-    dc.DrawLabel(title, tile, wxALIGN_CENTRE);
-}
-
 // Inverts the pixels of `image` inside the ellipse that fills `cell`: the selection mark.
 void InvertEllipse(wxImage& image, const CellRect& cell)
 {
@@ -118,6 +85,7 @@ public:
     CSheet(CPopulationDialog& dialog, const wxPoint& at) : dialog(dialog)
     {
         SetBackgroundStyle(wxBG_STYLE_PAINT);
+        pictures = PanelBitmap(kFrameBitmapType, kPopulationSheetBitmap, RenderedPanelArt());
         Create(&dialog, wxID_ANY, at, wxSize(kSheetWidth, kSheetHeight), wxBORDER_NONE);
         Bind(wxEVT_PAINT, &CSheet::OnPaint, this);
         Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent& event) {
@@ -144,11 +112,8 @@ private:
             dc.SetFont(GetFont());
             dc.SetBackground(wxBrush(dialog.GetBackgroundColour()));
             dc.Clear();
-            for (int species = 0; species < kSpeciesCount; ++species) {
-                const CellRect cell = CPopulationPanelState::Cell(species);
-                DrawSpeciesCell(dc, species,
-                                wxRect(cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top));
-            }
+            if (pictures.IsOk())
+                dc.DrawBitmap(pictures, 0, 0); // its full size, from the corner; the cells lie 2 pixels in
             dc.SetFont(GetFont());
             dc.SetTextForeground(*wxBLACK);
             dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
@@ -169,6 +134,7 @@ private:
     }
 
     CPopulationDialog& dialog;
+    wxBitmap pictures; // the fifteen species, rendered at build time; without it the cells are plain
 };
 
 CPopulationDialog::CPopulationDialog(wxWindow* parent, AquariumSettings& record, CSettingsFile& file,

@@ -1,6 +1,7 @@
 // SettingsDialog.cpp -- the settings panel's controls, where they stand, and what they forward.
 #include "ui/dialogs/SettingsDialog.h"
 
+#include "ui/PanelArt.h"
 #include "ui/PanelArtCatalogue.h"
 #include "ui/controls/ColourButton.h"
 #include "ui/controls/IconButton.h"
@@ -112,17 +113,19 @@ constexpr GroupPlace kGroups[] = {
     {"", {56, 180, 126, 28}},
 };
 
-// Where the preview of each scene variant stands (1033 for 0, 1034 for 1) and what it names.
+// Where the preview of each scene variant stands (1033 for 0, 1034 for 1), its picture, and the
+// name it shows if the build lacks the picture.
 struct PreviewPlace
 {
     int id;
     Rect rect;
+    int bitmap;
     const char* name;
 };
 
 constexpr PreviewPlace kPreviews[] = {
-    {1033, {54, 82, 130, 48}, "Plants"},
-    {1034, {54, 82, 128, 48}, "Picture"},
+    {1033, {54, 82, 130, 48}, kPlantsPreviewBitmap, "Plants"},
+    {1034, {54, 82, 128, 48}, kPicturePreviewBitmap, "Picture"},
 };
 
 wxColour ToWx(int32_t bgr)
@@ -135,30 +138,41 @@ int32_t FromWx(const wxColour& colour)
     return colour.Red() | (colour.Green() << 8) | (colour.Blue() << 16);
 }
 
-// Stands in for a scene preview picture: the pictures of the two variants are not in the build
-// yet, so the variant is shown as a framed, named panel in its place. It takes the picture's
-// rectangle and is shown and hidden exactly as the picture will be.
-class CPreviewPlaceholder : public wxWindow
+// A scene variant's preview: the picture rendered from the tank at build time, scaled once to the
+// control's rectangle. A build without the picture shows the variant's name in a frame instead.
+class CPreviewPicture : public wxWindow
 {
 public:
-    CPreviewPlaceholder(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size, const wxString& name)
-        : wxWindow(parent, id, pos, size, wxBORDER_NONE), name(name)
+    CPreviewPicture(wxWindow* parent, const PreviewPlace& place, const wxPoint& pos, const wxSize& size)
+        : wxWindow(parent, place.id, pos, size, wxBORDER_NONE), name(place.name)
     {
-        Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
-            wxPaintDC dc(this);
-            const wxSize area = GetClientSize();
-            dc.SetPen(wxPen(wxColour(40, 90, 140)));
-            dc.SetBrush(wxBrush(wxColour(200, 222, 240)));
-            dc.DrawRectangle(0, 0, area.x, area.y);
-            dc.SetTextForeground(wxColour(40, 90, 140));
-            const wxSize text = dc.GetTextExtent(this->name);
-            dc.DrawText(this->name, (area.x - text.x) / 2, (area.y - text.y) / 2);
-        });
+        const wxBitmap picture = PanelBitmap(kFrameBitmapType, place.bitmap, RenderedPanelArt());
+        if (picture.IsOk())
+            scaled = wxBitmap(picture.ConvertToImage().Scale(size.x, size.y, wxIMAGE_QUALITY_HIGH));
+        Bind(wxEVT_PAINT, [this](wxPaintEvent&) { Paint(); });
     }
 
 private:
+    void Paint()
+    {
+        wxPaintDC dc(this);
+        if (scaled.IsOk()) {
+            dc.DrawBitmap(scaled, 0, 0);
+            return;
+        }
+        const wxSize area = GetClientSize();
+        dc.SetPen(wxPen(wxColour(40, 90, 140)));
+        dc.SetBrush(wxBrush(wxColour(200, 222, 240)));
+        dc.DrawRectangle(0, 0, area.x, area.y);
+        dc.SetTextForeground(wxColour(40, 90, 140));
+        const wxSize text = dc.GetTextExtent(name);
+        dc.DrawText(name, (area.x - text.x) / 2, (area.y - text.y) / 2);
+    }
+
     wxString name;
+    wxBitmap scaled;
 };
+
 // The arrow buttons are too narrow for the icon button's text, which it keeps right of centre for
 // an icon, so their "<<" and ">>" are drawn as the buttons' icons, which it centres instead.
 wxBitmap ArrowGlyph(const wxString& text, const wxFont& font)
@@ -296,8 +310,8 @@ void CSettingsDialog::CreateControls()
 
     for (size_t i = 0; i < std::size(kPreviews); ++i) {
         const PreviewPlace& place = kPreviews[i];
-        previews[i] = new CPreviewPlaceholder(this, place.id, At(place.rect.left, place.rect.top),
-                                              Size(place.rect.width, place.rect.height), place.name);
+        previews[i] = new CPreviewPicture(this, place, At(place.rect.left, place.rect.top),
+                                          Size(place.rect.width, place.rect.height));
         previews[i]->Hide();
     }
 
