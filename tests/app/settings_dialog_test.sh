@@ -109,8 +109,33 @@ window_gone 'Aquarium Settings' && pass "the painted close box closes the panel"
 sleep 0.5
 kill -0 "$app" 2>/dev/null && pass "closing the panel leaves the program running" || fail "the program ended"
 
+# Enter reaches the template's hidden confirm button.
+xdotool mousemove 300 200 click 3
+sleep 0.5
+xdotool mousemove $((300 + 168 * 2 + 34)) 220 click 1
+wait_window 'Aquarium Settings' >/dev/null || fail "the panel did not open a third time"
+sleep 0.3
+xdotool key Return
+window_gone 'Aquarium Settings' && pass "Enter closes the panel" || fail "the panel stayed after Enter"
+sleep 0.5
+
 xdotool windowfocus --sync "$wid" 2>/dev/null
 xdotool key Escape
 e2e_wait_exit "$app" 5
 [ "$status" = 0 ] && pass "ESC ended the program with 0" || { fail "after ESC: $status"; cat "$e2e_home/settings.log"; }
+
+# The next start shows what the panel left: the darkened tank, at once.
+e2e_start_program "$e2e_home/settings-again.log"
+app=$e2e_app_pid
+wid=$(e2e_wait_window 20) || { cat "$e2e_home/settings-again.log"; fail "no window at the second start"; e2e_finish; }
+sleep 2
+shot restarted
+again=$(brightness restarted)
+[ "$again" -lt $((lit / 3)) ] && pass "the next start keeps the dark tank ($again)" || fail "the next start is lit ($again)"
+[ "$(ini_light)" = 100 ] && [ "$(ini_value BACKGROUND)" = 1 ] && pass "the file is as the panel left it" \
+    || fail "after the restart: light '$(ini_light)', variant '$(ini_value BACKGROUND)'"
+xdotool windowfocus --sync "$wid" 2>/dev/null
+xdotool key Escape
+e2e_wait_exit "$app" 5
+[ "$status" = 0 ] && pass "ESC ended the second run with 0" || fail "after ESC: $status"
 e2e_finish

@@ -27,9 +27,14 @@ std::vector<uint8_t> Column(const CRgbaImage& image, int x)
 TEST(Panels, EachPictureHasItsSizeAndTheOpaqueOnesHaveNoClearPixel)
 {
     const std::vector<PanelPicture> pictures = PaintPanels();
-    ASSERT_EQ(pictures.size(), std::size(kPanelArtCatalogue));
+    // The painted pictures, in catalogue order; the rendered ones are not the painter's.
+    std::vector<const PanelArtEntry*> painted;
+    for (const PanelArtEntry& entry : kPanelArtCatalogue)
+        if (!entry.rendered)
+            painted.push_back(&entry);
+    ASSERT_EQ(pictures.size(), painted.size());
     for (size_t i = 0; i < pictures.size(); ++i) {
-        const PanelArtEntry& entry = kPanelArtCatalogue[i];
+        const PanelArtEntry& entry = *painted[i];
         const CRgbaImage& image = pictures[i].image;
         SCOPED_TRACE(entry.baseName);
         EXPECT_EQ(pictures[i].name, entry.baseName);

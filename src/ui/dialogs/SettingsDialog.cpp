@@ -12,6 +12,7 @@
 #include "ui/dialogs/AboutBox.h"
 #include "view/AquariumScene.h"
 
+#include <wx/button.h>
 #include <wx/colordlg.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
@@ -29,6 +30,27 @@ constexpr int kPreviousId = 1035;
 constexpr int kNextId = 1036;
 constexpr int kAboutIconId = 1005;
 constexpr int kLinkId = 1037;
+
+// The template's buttons that are never shown. They are there so that their commands do what the
+// template's do: R loads, W saves, about opens the About box, Play does nothing, and the confirm
+// (1) and cancel (2) end the dialog; Enter reaches the confirm and ESC the cancel.
+constexpr int kConfirmId = 1;
+constexpr int kCancelId = 2;
+constexpr int kPlayId = 1014;
+constexpr int kReadId = 1031;
+constexpr int kWriteId = 1032;
+constexpr int kAboutButtonId = 1004;
+
+struct HiddenButton
+{
+    int id;
+    const char* text;
+};
+
+constexpr HiddenButton kHiddenButtons[] = {
+    {kConfirmId, "OK"}, {kCancelId, "Cancel"}, {kPlayId, "Play"},
+    {kReadId, "R"},     {kWriteId, "W"},       {kAboutButtonId, "about"},
+};
 constexpr char kSiteAddress[] = "https://www.kelpora.example";
 
 struct Rect
@@ -76,9 +98,11 @@ struct ModePlace
     Rect rect;
 };
 
-// The foreground's gradual box (1021) is never shown; its key passes through the state unchanged.
+// The foreground's gradual box (1021) is never shown (it has no place of its own); its key passes
+// through the dialog unchanged.
 constexpr ModePlace kModes[] = {
     {ColourGroup::Foreground, ColourMode::Fixed, 1013, "Fix Color", {61, 38, 45, 10}},
+    {ColourGroup::Foreground, ColourMode::Gradual, 1021, "Gradually Color", {}},
     {ColourGroup::Foreground, ColourMode::Auto, 1022, "Auto Gradually Color", {61, 53, 83, 10}},
     {ColourGroup::Background, ColourMode::Fixed, 1023, "Fix Color", {61, 157, 45, 10}},
     {ColourGroup::Background, ColourMode::Gradual, 1024, "Gradually Color", {61, 169, 67, 10}},
@@ -91,9 +115,11 @@ struct ColourPlace
     Rect rect;
 };
 
-// The buttons of the two hidden foreground gradual colours (1017, 1018) are never shown.
-constexpr ColourPlace kShownColours[] = {
+// The buttons of the foreground gradual colours (1017, 1018) are never shown: no place of their own.
+constexpr ColourPlace kColours[] = {
     {ColourButton::FrontColour, {127, 36, 44, 14}},
+    {ColourButton::FrontColour1, {}},
+    {ColourButton::FrontColour2, {}},
     {ColourButton::BackColour, {127, 153, 48, 14}},
     {ColourButton::BackColour1, {127, 169, 25, 14}},
     {ColourButton::BackColour2, {150, 169, 25, 14}},
@@ -298,14 +324,21 @@ void CSettingsDialog::CreateControls()
         CRoundCheckBox* box =
             AddCheckBox(place.id, place.text, place.rect.left, place.rect.top, place.rect.width, place.rect.height);
         (place.group == ColourGroup::Foreground ? frontModes : backModes)[static_cast<int>(place.mode)] = box;
+        box->Show(place.rect.width > 0);
     }
 
-    for (size_t i = 0; i < std::size(kShownColours); ++i) {
-        const ColourPlace& place = kShownColours[i];
+    for (size_t i = 0; i < std::size(kColours); ++i) {
+        const ColourPlace& place = kColours[i];
         auto* button = new CColourButton();
         button->Attach(static_cast<int>(place.button), this, *wxBLACK, At(place.rect.left, place.rect.top),
                        Size(place.rect.width, place.rect.height));
+        button->Show(place.rect.width > 0);
         colourButtons[i] = button;
+    }
+
+    for (const HiddenButton& hidden : kHiddenButtons) {
+        auto* button = new wxButton(this, hidden.id, hidden.text);
+        button->Hide();
     }
 
     for (size_t i = 0; i < std::size(kPreviews); ++i) {
@@ -333,10 +366,7 @@ void CSettingsDialog::CreateControls()
         mark = wxBitmap(mark.ConvertToImage().Rescale(iconSize.x, iconSize.y, wxIMAGE_QUALITY_HIGH));
     auto* about = new wxStaticBitmap(this, kAboutIconId, mark, At(222, 220), iconSize);
     about->SetCursor(wxCursor(wxCURSOR_HAND));
-    about->Bind(wxEVT_LEFT_UP, [this](wxMouseEvent&) {
-        CAboutBox box(this);
-        box.ShowModal();
-    });
+    about->Bind(wxEVT_LEFT_UP, [this](wxMouseEvent&) { ShowAbout(); });
 
     auto* link = new CLinkLabel();
     link->Create(this, kLinkId, kSiteAddress, kSiteAddress, At(9, 226), Size(92, 8));
@@ -353,8 +383,8 @@ void CSettingsDialog::ShowState()
             (place.group == ColourGroup::Foreground ? frontModes : backModes)[static_cast<int>(place.mode)];
         box->SetCheck(state.IsModeChecked(place.group, place.mode) ? 1 : 0);
     }
-    for (size_t i = 0; i < std::size(kShownColours); ++i)
-        colourButtons[i]->SetColour(ToWx(state.Colour(kShownColours[i].button)));
+    for (size_t i = 0; i < std::size(kColours); ++i)
+        colourButtons[i]->SetColour(ToWx(state.Colour(kColours[i].button)));
     // A preview of -1 (a variant other than 0 or 1 from a hand-edited file) leaves both hidden.
     for (int variant = 0; variant < 2; ++variant)
         previews[variant]->Show(state.ShownPreview() == variant);
@@ -394,15 +424,31 @@ void CSettingsDialog::OnCheck(wxCommandEvent& event)
     ShowState();
 }
 
+void CSettingsDialog::ShowAbout()
+{
+    CAboutBox box(this);
+    box.ShowModal();
+}
+
 void CSettingsDialog::OnButton(wxCommandEvent& event)
 {
     const int id = event.GetId();
+    if (id == kConfirmId || id == kCancelId) {
+        EndModal(id == kConfirmId ? wxID_OK : wxID_CANCEL);
+        return;
+    }
     if (id == kPreviousId) {
         state.PreviousVariant();
     } else if (id == kNextId) {
         state.NextVariant();
+    } else if (id == kReadId) {
+        state.Load();
+    } else if (id == kWriteId) {
+        state.Tick();
+    } else if (id == kAboutButtonId) {
+        ShowAbout();
     } else {
-        for (const ColourPlace& place : kShownColours) {
+        for (const ColourPlace& place : kColours) {
             if (static_cast<int>(place.button) != id)
                 continue;
             // The chooser always starts at black; cancelling it changes nothing.
@@ -414,6 +460,24 @@ void CSettingsDialog::OnButton(wxCommandEvent& event)
         }
     }
     ShowState();
+}
+
+bool CSettingsDialog::TryBefore(wxEvent& event)
+{
+    // Enter reaches the hidden confirm, except on a button, which Enter presses.
+    if (event.GetEventType() == wxEVT_CHAR_HOOK) {
+        const int code = static_cast<wxKeyEvent&>(event).GetKeyCode();
+        wxWindow* focus = FindFocus();
+        const bool onButton =
+            dynamic_cast<CColourButton*>(focus) != nullptr || dynamic_cast<CIconButton*>(focus) != nullptr;
+        if ((code == WXK_RETURN || code == WXK_NUMPAD_ENTER) && !onButton) {
+            wxCommandEvent confirm(wxEVT_BUTTON, kConfirmId);
+            confirm.SetEventObject(this);
+            OnButton(confirm);
+            return true;
+        }
+    }
+    return CFramedDialog::TryBefore(event);
 }
 
 void CSettingsDialog::EndModal(int returnCode)

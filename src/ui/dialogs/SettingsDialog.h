@@ -26,6 +26,9 @@ public:
     // Every way out (the painted close box, ESC) saves once more before the dialog ends.
     void EndModal(int returnCode) override;
 
+protected:
+    bool TryBefore(wxEvent& event) override;
+
 private:
     void CreateControls();
     wxPoint At(int left, int top) const;      // dialog units to a client position inside the frame
@@ -37,6 +40,7 @@ private:
     void OnSlider(wxCommandEvent& event);
     void OnCheck(wxCommandEvent& event);
     void OnButton(wxCommandEvent& event);
+    void ShowAbout();
 
     CSettingsPanelState state;
     wxTimer timer;
@@ -46,7 +50,7 @@ private:
     CRoundCheckBox* checks[5] = {};     // indexed by SettingsCheck
     CRoundCheckBox* frontModes[3] = {}; // indexed by ColourMode; the gradual box is never shown
     CRoundCheckBox* backModes[3] = {};
-    CColourButton* colourButtons[4] = {}; // the shown ones, in the order of kShownColours
+    CColourButton* colourButtons[6] = {}; // in the order of kColours, the two hidden ones among them
     CIconButton* previousButton = nullptr;
     CIconButton* nextButton = nullptr;
     wxWindow* previews[2] = {}; // indexed by scene variant
