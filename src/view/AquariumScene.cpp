@@ -396,8 +396,14 @@ void CAquariumScene::DrawBubbles()
 void CAquariumScene::ApplyFog()
 {
     // Fog setting 100 is no fog, 0 the densest; in 64 bits, as the light, for any setting.
-    glFogf(GL_FOG_DENSITY, static_cast<float>(int64_t{100} - settings.fogSetting) * 0.0005f);
-    glEnable(GL_FOG);
+    const float density = static_cast<float>(int64_t{100} - settings.fogSetting) * 0.0005f;
+    glFogf(GL_FOG_DENSITY, density);
+    // Fog of density 0 leaves every colour as it is (exp(0) is 1), here and in the steps of the
+    // next frame that run before this one; it costs fill all the same.
+    if (levers.fogOffWhenClear && density == 0.0f)
+        glDisable(GL_FOG);
+    else
+        glEnable(GL_FOG);
 }
 
 void CAquariumScene::DrawPlantScenery()
@@ -410,6 +416,9 @@ void CAquariumScene::DrawPlantScenery()
 
 void CAquariumScene::DrawFish()
 {
+    // Skins are opaque and the colour's alpha is 1, so blending gives back the fish's own colour.
+    if (levers.opaqueWithoutBlend)
+        glDisable(GL_BLEND);
     for (int s = 0; s < kSpeciesCount; ++s) {
         glBindTexture(GL_TEXTURE_2D, speciesTextures[s]);
         const int live = LiveCount(s);
@@ -423,6 +432,7 @@ void CAquariumScene::DrawFish()
             EatFood(fish, foodDrops);
         }
     }
+    glEnable(GL_BLEND);
 }
 
 // The picture on its waving sheet, after the fish, tinted by the foreground colour. The colour it

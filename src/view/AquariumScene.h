@@ -35,6 +35,7 @@
 #include "ui/SettingsFile.h"
 #include "view/CursorMode.h"
 #include "view/FeedMarkers.h"
+#include "view/FrameLevers.h"
 #include "view/Projection.h"
 #include "view/SelectionPick.h"
 #include "view/TankBounds.h"
@@ -116,6 +117,10 @@ public:
     // Food drop i, 0 to kFoodDropCount - 1; the feed pass places and activates the first inactive one.
     CFoodDrop& FoodDrop(int i) { return foodDrops[i]; }
     const CFloorAndLight& FloorAndLight() const { return floorAndLight; }
+
+    // The frame's faster paths (FrameLevers.h); from the environment until set.
+    void SetLevers(const FrameLevers& chosen) { levers = chosen; }
+    const FrameLevers& Levers() const { return levers; }
     const CScenery& Scenery() const { return scenery; }
     const CBubbleSystem& Bubbles() const { return bubbleSystem; }
     const Vector3& BubbleOrigin() const { return bubbleOrigin; }
@@ -231,6 +236,7 @@ private:
     Vector3 bubbleOrigin; // set by the scene population
 
     CFloorAndLight floorAndLight;
+    FrameLevers levers = FrameLevers::FromEnvironment();
     CScenery scenery; // the plants; they draw their start values as the scene is constructed
     // Loads its own bubble picture; the bubble texture slot above stays 0.
     CBubbleSystem bubbleSystem{[this](int id, const char* name) { return LoadPicture(id, name); }};
