@@ -4,7 +4,8 @@
 #   make build   the same without starting it
 #   make test    build everything and run the whole suite, then the unit and render tests
 #                again under AddressSanitizer and UndefinedBehaviorSanitizer
-#   make bench   frame time and start-up time, offscreen
+#   make bench   frame time and start-up time offscreen, each element on the plain path and with the
+#                frame's levers, then the real window under Xvfb on both
 #
 # Packages are installed with apt-get (through sudo when not root) only when one is missing.
 
@@ -48,8 +49,9 @@ test: test-deps
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 	cd $(ASAN_DIR) && ctest --output-on-failure --timeout 900 -L 'unit|render'
 
-bench: build
+bench: build test-deps
 	./$(BUILD_DIR)/kelpora_bench
+	bash bench/window_bench.sh ./$(BUILD_DIR)/kelpora
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -134,6 +134,7 @@ void CAquariumView::OnTimer(wxTimerEvent&)
     if (contextCurrent) {
         scene.Tick();
         SwapBuffers();
+        swapLog.Swapped();
     }
     // Ticks that fell due while this frame was drawing are dropped, not replayed.
     timer.StartOnce(pacer.DelayToNextTick(NowMs()));

@@ -7,6 +7,7 @@
 
 #include "view/AquariumScene.h"
 #include "view/FramePacer.h"
+#include "view/SwapLog.h"
 
 #include <wx/cursor.h>
 #include <wx/glcanvas.h>
@@ -57,6 +58,7 @@ private:
     bool starting = false;                // the scene's set-up is under way
     wxTimer timer;
     CFramePacer pacer;
+    CSwapLog swapLog; // for the window benchmark; off unless asked for
     std::map<int, wxCursor> cursors; // by resource id, made from the linked pictures once each
     int shownCursor = -1;            // the resource id on screen now; 0 is the hidden cursor
 };
