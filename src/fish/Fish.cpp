@@ -106,6 +106,7 @@ void CFish::DrawParts(CVertexSink& sink, const PoseArrays& pose)
     context.sink = &sink;
     for (int p = 0; p < species->partCount; ++p)
         DrawMeshPart(species->parts[p], context);
+    sink.Flush(); // a sink that holds vertices draws them while the fish's matrix is still in place
 }
 
 void CFish::Draw(CVertexSink& sink, uint32_t texture)

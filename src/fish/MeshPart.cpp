@@ -29,6 +29,13 @@ public:
 
     void DrawGrids()
     {
+        // A part turned band by band gives a row bordering two bands two different rotations: it
+        // has no single transformed vertex to share, so it goes vertex by vertex to any sink.
+        if (CIndexedVertexSink* indexed = context.sink->Indexed();
+            indexed && part.binding.kind != BindingKind::PerBand) {
+            DrawGridsIndexed(*indexed);
+            return;
+        }
         if (part.mirror == MirrorKind::GridsThenMirrored) {
             for (const bool mirrored : {false, true}) {
                 for (int g = 0; g < part.gridCount; ++g) {
@@ -62,6 +69,70 @@ public:
     }
 
 private:
+    // Every vertex of every grid copy the part draws is transformed once and stored; the bands then
+    // name them by index, in the order DrawGrids draws them. Copies are stored in that order too and
+    // a copy column by column, so the part matrix ends as DrawGrids leaves it: a part drawn next
+    // with no rotation of its own, and an eye's cap, see the same matrix.
+    void DrawGridsIndexed(CIndexedVertexSink& sink)
+    {
+        uint32_t first[kMaxPartGrids][2] = {};
+        if (part.mirror == MirrorKind::GridsThenMirrored) {
+            for (const bool mirrored : {false, true})
+                for (int g = 0; g < part.gridCount; ++g)
+                    first[g][mirrored] = StoreGrid(sink, g, mirrored);
+            for (const bool mirrored : {false, true})
+                for (int g = 0; g < part.gridCount; ++g)
+                    for (int r = 0; r + 1 < part.grids[g].rows; ++r)
+                        IndexedBand(sink, g, r, first[g][mirrored]);
+            return;
+        }
+        for (int g = 0; g < part.gridCount; ++g) {
+            if (part.mirror != MirrorKind::MirroredOnly)
+                first[g][0] = StoreGrid(sink, g, false);
+            if (part.mirror != MirrorKind::None)
+                first[g][1] = StoreGrid(sink, g, true);
+            for (int r = 0; r + 1 < part.grids[g].rows; ++r) {
+                if (part.mirror != MirrorKind::MirroredOnly)
+                    IndexedBand(sink, g, r, first[g][0]);
+                if (part.mirror != MirrorKind::None)
+                    IndexedBand(sink, g, r, first[g][1]);
+            }
+        }
+    }
+
+    // Grid g's vertices, row-major, transformed as Emit transforms them; returns the first's index.
+    // A grid with fewer than two rows has no band and, as in DrawGrids, sets no rotation.
+    uint32_t StoreGrid(CIndexedVertexSink& sink, int g, bool mirrored)
+    {
+        const MeshGrid& grid = part.grids[g];
+        if (grid.rows < 2 || grid.cols < 1)
+            return 0;
+        const bool termsApply = (part.termGridMask >> g) & 1;
+        const bool perColumn = part.binding.kind == BindingKind::PerColumn || part.binding.kind == BindingKind::Map;
+        uint32_t firstIndex = 0;
+        MeshVertex* out = sink.Reserve(grid.rows * grid.cols, firstIndex);
+        for (int j = 0; j < grid.cols; ++j) {
+            if (perColumn)
+                SetPartRotation(context.partMatrix, BodyValue(context.columnHeadings, j));
+            for (int r = 0; r < grid.rows; ++r) {
+                float position[3];
+                Transform(grid, r, j, mirrored, termsApply, position);
+                MeshVertex& stored = out[r * grid.cols + j];
+                stored = grid.At(r, j);
+                stored.x = position[0];
+                stored.y = position[1];
+                stored.z = position[2];
+            }
+        }
+        return firstIndex;
+    }
+
+    void IndexedBand(CIndexedVertexSink& sink, int g, int r, uint32_t firstIndex) const
+    {
+        const int cols = part.grids[g].cols;
+        sink.IndexedStrip(firstIndex + r * cols, firstIndex + (r + 1) * cols, cols);
+    }
+
     float BodyValue(const float* values, int j) const
     {
         const PartBinding& b = part.binding;
@@ -121,6 +192,15 @@ private:
 
     void Emit(const MeshGrid& grid, int r, int j, bool mirrored, bool termsApply)
     {
+        float position[3];
+        Transform(grid, r, j, mirrored, termsApply, position);
+        context.sink->Vertex(position[0], position[1], position[2], grid.At(r, j));
+    }
+
+    // Vertex (r, j) of `grid`: scaled, mirrored, displaced by the pose terms, then turned by the
+    // part matrix, into out[0..2].
+    void Transform(const MeshGrid& grid, int r, int j, bool mirrored, bool termsApply, float* out) const
+    {
         const MeshVertex& v = grid.At(r, j);
         const float scale = context.size * part.tableScale;
         float p[3] = {v.x * scale + part.attachment[0], v.y * scale + part.attachment[1],
@@ -142,9 +222,9 @@ private:
         if (mirrored && part.mirrorAfterTerms)
             p[lateral] = -p[lateral];
         const float* m = context.partMatrix;
-        context.sink->Vertex(m[0] * p[0] + m[4] * p[1] + m[8] * p[2] + m[12],
-                             m[1] * p[0] + m[5] * p[1] + m[9] * p[2] + m[13],
-                             m[2] * p[0] + m[6] * p[1] + m[10] * p[2] + m[14], v);
+        out[0] = m[0] * p[0] + m[4] * p[1] + m[8] * p[2] + m[12];
+        out[1] = m[1] * p[0] + m[5] * p[1] + m[9] * p[2] + m[13];
+        out[2] = m[2] * p[0] + m[6] * p[1] + m[10] * p[2] + m[14];
     }
 
     const MeshPartSpec& part;

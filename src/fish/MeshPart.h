@@ -170,5 +170,6 @@ struct PartContext
 };
 
 // Draws one part: per band one quad strip (and an eye's cap quad), each vertex transformed by the
-// part matrix.
+// part matrix; to an indexed sink (VertexSink.h) each grid vertex is transformed once, not once per
+// band it borders, with the same floats and the same strips in the same order.
 void DrawMeshPart(const MeshPartSpec& part, PartContext& context);

@@ -419,6 +419,10 @@ void CAquariumScene::DrawFish()
     // Skins are opaque and the colour's alpha is 1, so blending gives back the fish's own colour.
     if (levers.opaqueWithoutBlend)
         glDisable(GL_BLEND);
+    // The client arrays are switched on once for every fish of every species, not per fish.
+    CVertexSink& sink = levers.fishArrays ? static_cast<CVertexSink&>(arraySink) : glSink;
+    if (levers.fishArrays)
+        arraySink.Begin();
     for (int s = 0; s < kSpeciesCount; ++s) {
         glBindTexture(GL_TEXTURE_2D, speciesTextures[s]);
         const int live = LiveCount(s);
@@ -426,12 +430,15 @@ void CAquariumScene::DrawFish()
             CFish& fish = fishStore.At(s, i);
             glPushMatrix();
             glTranslatef(fish.position.x, fish.position.y, fish.position.z);
-            fish.Draw(glSink, speciesTextures[s]);
+            fish.Draw(sink, speciesTextures[s]);
             glPopMatrix();
             SeekFood(fish, i, foodDrops);
             EatFood(fish, foodDrops);
         }
     }
+    // The last fish vertex's normal and texture coordinate stay current, as immediate mode leaves them.
+    if (levers.fishArrays)
+        arraySink.End();
     glEnable(GL_BLEND);
 }
 

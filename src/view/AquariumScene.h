@@ -26,6 +26,7 @@
 #include "fish/Feeding.h"
 #include "fish/FishStore.h"
 #include "fish/FoodDrop.h"
+#include "fish/GlArraySink.h"
 #include "fish/VertexSink.h"
 #include "platform/ErrorReport.h"
 #include "platform/OutlineFont.h"
@@ -247,6 +248,7 @@ private:
 
     CFishStore fishStore;    // 50 records per species; the live counts decide which swim
     CGlVertexSink glSink;    // fish parts send their vertices to GL through it
+    CGlArraySink arraySink;  // or, with the fishArrays lever, through client arrays
 
     RippleTextureSize rippleCopy;            // rippleTexture's size and the part of the screen copied into it
     std::unique_ptr<CRippleGrid> rippleGrid; // distorts that copy in ripple mode
