@@ -1,85 +1,71 @@
-// SheetProgram.cpp -- the one-pass sheets: their programs, the affine maps they need, the pass.
+// SheetProgram.cpp -- the one-pass sheets: their program variants, the affine maps they need, the pass.
 #include "environment/SheetProgram.h"
 
 #include "platform/GLHeaders.h"
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace {
-// Each *At varying holds (s, t, fog distance, 0) of one sheet: s and t run from 0 to 1 across it.
-// The *Lower and *Upper varyings are its lit colour as interpolated on each triangle of its quad.
-constexpr const char* kVertexSource = R"(#version 110
-uniform mat4 backPlace;
-uniform mat4 frontPlace;
-uniform mat4 backLower;
-uniform mat4 backUpper;
-uniform mat4 frontLower;
-uniform mat4 frontUpper;
-varying vec4 backAt;
-varying vec4 frontAt;
-varying vec4 backLowerColour;
-varying vec4 backUpperColour;
-varying vec4 frontLowerColour;
-varying vec4 frontUpperColour;
+// `at` holds the texture coordinates of both sheets, back (s, t) then front (s, t); FOG adds the
+// front sheet's fog distance (the back sheet's is a fixed multiple of it).
+constexpr const char* kVertexSource = R"(
+uniform mat4 places;
+varying vec4 at;
+#ifdef FOG
+uniform vec4 distanceRow;
+varying float fogDistance;
+#endif
 void main()
 {
     gl_Position = ftransform();
-    backAt = backPlace * gl_Vertex;
-    frontAt = frontPlace * gl_Vertex;
-    backLowerColour = backLower * gl_Vertex;
-    backUpperColour = backUpper * gl_Vertex;
-    frontLowerColour = frontLower * gl_Vertex;
-    frontUpperColour = frontUpper * gl_Vertex;
+    at = places * gl_Vertex;
+#ifdef FOG
+    fogDistance = dot(distanceRow, gl_Vertex);
+#endif
 }
 )";
 
-// A quad (v0, v1, v2, v3) is rasterised as the triangles (v0, v1, v3) and (v1, v2, v3): the lower
-// one holds s + t <= 1. Both pictures are sampled outside any branch, so that their level of
-// detail comes from the same derivatives as the sheets' own.
-constexpr const char* kFragmentSource = R"(#version 110
+// A sheet covers the texture coordinates from `low` to `high`; EDGES tests that per pixel, where
+// an edge of either sheet shows, and discards what lies outside both. What blending a sheet with
+// (source alpha, one) adds is its texel (its lit colour being white), fogged as GL_EXP fog does
+// (FOG), times its alpha; alpha adds alpha squared. Both pictures are sampled first, outside any
+// branch, so that their level of detail comes from the same derivatives as the sheets' own.
+constexpr const char* kFragmentSource = R"(
 uniform sampler2D backPicture;
 uniform sampler2D frontPicture;
-uniform float backScroll;
-uniform float frontScroll;
-uniform float fogDensity;
+varying vec4 at;
+#ifdef FOG
+uniform vec2 fogRates;
 uniform vec3 fogColour;
-varying vec4 backAt;
-varying vec4 frontAt;
-varying vec4 backLowerColour;
-varying vec4 backUpperColour;
-varying vec4 frontLowerColour;
-varying vec4 frontUpperColour;
-
-bool Inside(vec4 at)
-{
-    return all(greaterThanEqual(at.xy, vec2(0.0))) && all(lessThanEqual(at.xy, vec2(1.0)));
-}
-
-// What blending the sheet with (source alpha, one) adds: its texel modulated by its colour, fogged
-// as GL_EXP fog does, times its alpha; alpha adds alpha squared.
-vec4 Added(vec4 texel, vec4 at, vec4 lower, vec4 upper)
-{
-    vec4 colour = texel * (at.x + at.y <= 1.0 ? lower : upper);
-    float fog = clamp(exp(-fogDensity * at.z), 0.0, 1.0);
-    colour.rgb = mix(fogColour, colour.rgb, fog);
-    return colour * colour.a;
-}
-
+varying float fogDistance;
+#endif
+#ifdef EDGES
+uniform vec4 low;
+uniform vec4 high;
+#endif
 void main()
 {
-    vec4 backTexel = texture2D(backPicture, vec2(backAt.x + backScroll, backAt.y));
-    vec4 frontTexel = texture2D(frontPicture, vec2(frontAt.x + frontScroll, frontAt.y));
-    bool inBack = Inside(backAt);
-    bool inFront = Inside(frontAt);
-    if (!inBack && !inFront)
+    vec4 back = texture2D(backPicture, at.xy);
+    vec4 front = texture2D(frontPicture, at.zw);
+#ifdef FOG
+    vec2 clear = clamp(exp(-fogRates * fogDistance), 0.0, 1.0);
+    back.rgb = mix(fogColour, back.rgb, clear.x);
+    front.rgb = mix(fogColour, front.rgb, clear.y);
+#endif
+    back *= back.a;
+    front *= front.a;
+#ifdef EDGES
+    vec4 margin = min(at - low, high - at);
+    float inBack = step(0.0, min(margin.x, margin.y));
+    float inFront = step(0.0, min(margin.z, margin.w));
+    if (inBack + inFront == 0.0)
         discard;
-    vec4 sum = vec4(0.0);
-    if (inBack)
-        sum += Added(backTexel, backAt, backLowerColour, backUpperColour);
-    if (inFront)
-        sum += Added(frontTexel, frontAt, frontLowerColour, frontUpperColour);
-    gl_FragColor = sum;
+    gl_FragColor = back * inBack + front * inFront;
+#else
+    gl_FragColor = back + front;
+#endif
 }
 )";
 
@@ -133,60 +119,26 @@ Point Across(const Point& eye, const Point& p, double depth)
     return {eye[0] + (p[0] - eye[0]) * k, eye[1] + (p[1] - eye[1]) * k, depth};
 }
 
-Point OnSheet(const SheetQuad& sheet, double x, double y)
+// Corner k of a sheet, v0 to v3 counter-clockwise from the lower left, in its own plane.
+std::array<double, 2> Corner(const SheetQuad& sheet, int k)
 {
-    const auto [tx, ty] = Turned(x, y, sheet.tilt);
-    return {tx, ty, sheet.depth};
+    return {k == 1 || k == 2 ? sheet.right : sheet.left, k >= 2 ? sheet.top : sheet.bottom};
 }
 
-// What the pass needs of one sheet as functions of the pass's vertex (x, y) in the front sheet's
-// own plane: the sheet's (s, t) and fog distance, and its colour on either triangle.
-class CSheetMaps
+Point OnSheet(const SheetQuad& sheet, const std::array<double, 2>& local)
 {
-public:
-    CSheetMaps(const SheetQuad& sheet, const SheetQuad& front, const Matrix4& modelview, const Point& eye,
-               const Rgba (&corners)[4])
-        : sheet(sheet), front(front), modelview(modelview), eye(eye)
-    {
-        // Triangle (v0, v1, v3) and triangle (v1, v2, v3), each as colour = a + b s + c t.
-        for (int k = 0; k < 4; ++k) {
-            lower[0][k] = corners[0][k];
-            lower[1][k] = corners[1][k] - corners[0][k];
-            lower[2][k] = corners[3][k] - corners[0][k];
-            upper[1][k] = corners[2][k] - corners[3][k];
-            upper[2][k] = corners[2][k] - corners[1][k];
-            upper[0][k] = corners[1][k] - upper[1][k];
-        }
-    }
+    const auto [x, y] = Turned(local[0], local[1], sheet.tilt);
+    return {x, y, sheet.depth};
+}
 
-    Values Place(double x, double y) const
-    {
-        const Point q = Across(eye, OnSheet(front, x, y), sheet.depth);
-        const auto [lx, ly] = Turned(q[0], q[1], -sheet.tilt);
-        const double eyeDepth = modelview[2] * q[0] + modelview[6] * q[1] + modelview[10] * q[2] + modelview[14];
-        return {(lx - sheet.left) / (sheet.right - sheet.left), (ly - sheet.bottom) / (sheet.top - sheet.bottom),
-                -eyeDepth, 0.0};
-    }
-    Values Lower(double x, double y) const { return Colour(lower, x, y); }
-    Values Upper(double x, double y) const { return Colour(upper, x, y); }
-
-private:
-    Values Colour(const Values (&plane)[3], double x, double y) const
-    {
-        const Values at = Place(x, y);
-        Values result{};
-        for (int k = 0; k < 4; ++k)
-            result[k] = plane[0][k] + plane[1][k] * at[0] + plane[2][k] * at[1];
-        return result;
-    }
-
-    const SheetQuad& sheet;
-    const SheetQuad& front;
-    const Matrix4& modelview;
-    const Point& eye;
-    Values lower[3];
-    Values upper[3];
-};
+// The texture coordinates of `sheet` where the eye ray through `p` meets it.
+std::array<double, 2> TextureAt(const SheetQuad& sheet, const Point& eye, const Point& p)
+{
+    const Point q = Across(eye, p, sheet.depth);
+    const auto [x, y] = Turned(q[0], q[1], -sheet.tilt);
+    return {sheet.scroll + (x - sheet.left) / (sheet.right - sheet.left),
+            (y - sheet.bottom) / (sheet.top - sheet.bottom)};
+}
 
 // The matrix that maps (x, y, z, 1) to an affine function of (x, y): exact, because the function
 // is affine, from its values at three points.
@@ -204,10 +156,11 @@ template <typename Function> std::array<float, 16> AffineMatrix(Function functio
     return m;
 }
 
-uint32_t CompiledShader(const GlslFunctions& gl, GLenum kind, const char* source)
+uint32_t CompiledShader(const GlslFunctions& gl, GLenum kind, const std::string& source)
 {
     const GLuint shader = gl.CreateShader(kind);
-    gl.ShaderSource(shader, 1, &source, nullptr);
+    const char* text = source.c_str();
+    gl.ShaderSource(shader, 1, &text, nullptr);
     gl.CompileShader(shader);
     GLint compiled = GL_FALSE;
     gl.GetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
@@ -216,6 +169,31 @@ uint32_t CompiledShader(const GlslFunctions& gl, GLenum kind, const char* source
         return 0;
     }
     return shader;
+}
+
+uint32_t LinkedProgram(const GlslFunctions& gl, const std::string& defines)
+{
+    const std::string version = "#version 110\n";
+    const uint32_t vertexShader = CompiledShader(gl, GL_VERTEX_SHADER, version + defines + kVertexSource);
+    const uint32_t fragmentShader = CompiledShader(gl, GL_FRAGMENT_SHADER, version + defines + kFragmentSource);
+    uint32_t program = 0;
+    if (vertexShader != 0 && fragmentShader != 0) {
+        program = gl.CreateProgram();
+        gl.AttachShader(program, vertexShader);
+        gl.AttachShader(program, fragmentShader);
+        gl.LinkProgram(program);
+        GLint linked = GL_FALSE;
+        gl.GetProgramiv(program, GL_LINK_STATUS, &linked);
+        if (linked != GL_TRUE) {
+            gl.DeleteProgram(program);
+            program = 0;
+        }
+    }
+    if (vertexShader != 0)
+        gl.DeleteShader(vertexShader); // an attached shader goes with its program
+    if (fragmentShader != 0)
+        gl.DeleteShader(fragmentShader);
+    return program;
 }
 
 // Whether `texture` samples in a program as it does in the fixed pipeline: it has a picture, and
@@ -230,60 +208,67 @@ bool SamplesAsFixed(uint32_t texture)
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
     return width > 0 && (filter == GL_LINEAR || filter == GL_NEAREST);
 }
+
+// Whether the sheet covers the whole viewport: the eye rays through the viewport's corners all
+// meet it (the viewport's outline on the sheet's plane is convex, as the sheet is).
+bool CoversViewport(const SheetQuad& sheet, const Point& eye, const Matrix4& modelview, const Matrix4& projection,
+                    const GLint (&viewport)[4])
+{
+    constexpr double kInside = 1e-4; // of the sheet's extent, so that no pixel centre lies on its edge
+    for (int k = 0; k < 4; ++k) {
+        const double x = viewport[0] + (k == 1 || k == 2 ? viewport[2] : 0);
+        const double y = viewport[1] + (k >= 2 ? viewport[3] : 0);
+        Point near{};
+        if (gluUnProject(x, y, 0.0, modelview.data(), projection.data(), viewport, &near[0], &near[1], &near[2]) !=
+            GL_TRUE)
+            return false;
+        const auto [s, t] = TextureAt(sheet, eye, near);
+        if (!(s - sheet.scroll > kInside && s - sheet.scroll < 1.0 - kInside && t > kInside && t < 1.0 - kInside))
+            return false;
+    }
+    return true;
+}
+
+constexpr Rgba kWhite{1.0f, 1.0f, 1.0f, 1.0f};
 } // namespace
 
-bool CSheetProgram::EnsureProgram()
+CSheetProgram::Variant* CSheetProgram::Ready(int index)
 {
-    if (state != State::Untried)
-        return state == State::Ready;
-    state = State::Unavailable;
-    if (!gl.Load())
-        return false;
-    const uint32_t vertexShader = CompiledShader(gl, GL_VERTEX_SHADER, kVertexSource);
-    const uint32_t fragmentShader = CompiledShader(gl, GL_FRAGMENT_SHADER, kFragmentSource);
-    if (vertexShader == 0 || fragmentShader == 0) {
-        if (vertexShader != 0)
-            gl.DeleteShader(vertexShader);
-        if (fragmentShader != 0)
-            gl.DeleteShader(fragmentShader);
-        return false;
+    if (!functionsLoaded) {
+        functionsLoaded = true;
+        functionsMissing = !gl.Load();
     }
-    program = gl.CreateProgram();
-    gl.AttachShader(program, vertexShader);
-    gl.AttachShader(program, fragmentShader);
-    gl.LinkProgram(program);
-    gl.DeleteShader(vertexShader); // they go with the program
-    gl.DeleteShader(fragmentShader);
-    GLint linked = GL_FALSE;
-    gl.GetProgramiv(program, GL_LINK_STATUS, &linked);
-    if (linked != GL_TRUE) {
-        gl.DeleteProgram(program);
-        program = 0;
-        return false;
-    }
-    backPlace = gl.GetUniformLocation(program, "backPlace");
-    frontPlace = gl.GetUniformLocation(program, "frontPlace");
-    backLower = gl.GetUniformLocation(program, "backLower");
-    backUpper = gl.GetUniformLocation(program, "backUpper");
-    frontLower = gl.GetUniformLocation(program, "frontLower");
-    frontUpper = gl.GetUniformLocation(program, "frontUpper");
-    backScroll = gl.GetUniformLocation(program, "backScroll");
-    frontScroll = gl.GetUniformLocation(program, "frontScroll");
-    fogDensity = gl.GetUniformLocation(program, "fogDensity");
-    fogColour = gl.GetUniformLocation(program, "fogColour");
-    backPicture = gl.GetUniformLocation(program, "backPicture");
-    frontPicture = gl.GetUniformLocation(program, "frontPicture");
-    gl.UseProgram(program);
-    gl.Uniform1i(backPicture, static_cast<GLint>(kBackUnit - GL_TEXTURE0));
-    gl.Uniform1i(frontPicture, static_cast<GLint>(kFrontUnit - GL_TEXTURE0));
+    Variant& variant = variants[index];
+    if (functionsMissing || variant.state == State::Unavailable)
+        return nullptr;
+    if (variant.state == State::Ready)
+        return &variant;
+    variant.state = State::Unavailable;
+    std::string defines;
+    defines += (index & kFogged) != 0 ? "#define FOG\n" : "";
+    defines += (index & kEdges) != 0 ? "#define EDGES\n" : "";
+    variant.program = LinkedProgram(gl, defines);
+    if (variant.program == 0)
+        return nullptr;
+    const auto where = [&](const char* name) { return gl.GetUniformLocation(variant.program, name); };
+    variant.places = where("places");
+    variant.low = where("low");
+    variant.high = where("high");
+    variant.distanceRow = where("distanceRow");
+    variant.fogRates = where("fogRates");
+    variant.fogColour = where("fogColour");
+    gl.UseProgram(variant.program);
+    gl.Uniform1i(where("backPicture"), static_cast<GLint>(kBackUnit - GL_TEXTURE0));
+    gl.Uniform1i(where("frontPicture"), static_cast<GLint>(kFrontUnit - GL_TEXTURE0));
     gl.UseProgram(0);
-    state = State::Ready;
-    return true;
+    variant.state = State::Ready;
+    return &variant;
 }
 
 // The pass reproduces sheets drawn textured and modulated on unit 0, blended, depth-tested with
 // GL_LESS and writing depth (which is what lets one sheet hide another only where the nearer one
-// stands), with GL_EXP fog or none, and lit as CVertexLighting can light them.
+// stands), with GL_EXP fog or none, and lit as CVertexLighting can work out (Draw then asks for
+// white all over).
 bool CSheetProgram::CanReproduce(const SheetQuad& back, const SheetQuad& front)
 {
     GLint activeUnit = 0;
@@ -313,37 +298,47 @@ bool CSheetProgram::CanReproduce(const SheetQuad& back, const SheetQuad& front)
 
 bool CSheetProgram::Draw(const SheetQuad& back, const SheetQuad& front)
 {
-    if (!EnsureProgram() || !CanReproduce(back, front))
+    if (!CanReproduce(back, front))
         return false;
     Matrix4 modelview{};
+    Matrix4 projection{};
+    GLint viewport[4] = {};
     glGetDoublev(GL_MODELVIEW_MATRIX, modelview.data());
+    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
+    glGetIntegerv(GL_VIEWPORT, viewport);
     const Point eye = EyeOf(modelview);
-    // Both planes face the eye, the front one nearer; otherwise the rays do not meet them as above.
-    if (!(eye[2] > front.depth && front.depth > back.depth))
+    // Eye rays meet the planes as below only under a perspective projection centred on the eye,
+    // and with both planes facing the eye, the front one nearer.
+    const bool perspective =
+        projection[3] == 0.0 && projection[7] == 0.0 && projection[11] == -1.0 && projection[15] == 0.0;
+    if (!perspective || !(eye[2] > front.depth && front.depth > back.depth))
         return false;
 
-    // The colours the fixed pipeline gives each sheet's corners, v0 to v3 from the lower left.
-    Rgba backCorners[4];
-    Rgba frontCorners[4];
+    // The pass adds the pictures as they are: the sheets' corners must all be lit white, so that
+    // the colour interpolated between them is white too.
     const Matrix4 backModelview = TurnedModelview(modelview, back.tilt);
     const Matrix4 frontModelview = TurnedModelview(modelview, front.tilt);
-    const double cornerX[4] = {0, 1, 1, 0};
-    const double cornerY[4] = {0, 0, 1, 1};
     for (int k = 0; k < 4; ++k) {
-        backCorners[k] = lighting.ColourAt(backModelview, {cornerX[k] != 0 ? back.right : back.left,
-                                                           cornerY[k] != 0 ? back.top : back.bottom, back.depth});
-        frontCorners[k] = lighting.ColourAt(frontModelview, {cornerX[k] != 0 ? front.right : front.left,
-                                                             cornerY[k] != 0 ? front.top : front.bottom, front.depth});
+        const auto [bx, by] = Corner(back, k);
+        const auto [fx, fy] = Corner(front, k);
+        if (lighting.ColourAt(backModelview, {bx, by, back.depth}) != kWhite ||
+            lighting.ColourAt(frontModelview, {fx, fy, front.depth}) != kWhite)
+            return false;
     }
-    const CSheetMaps backMaps(back, front, modelview, eye, backCorners);
-    const CSheetMaps frontMaps(front, front, modelview, eye, frontCorners);
+    GLfloat density = 0.0f;
+    if (glIsEnabled(GL_FOG) == GL_TRUE)
+        glGetFloatv(GL_FOG_DENSITY, &density);
+    const bool fogged = density != 0.0f; // fog of density 0 changes nothing: exp(0) is 1
+    const bool edges = !CoversViewport(back, eye, modelview, projection, viewport) ||
+                       !CoversViewport(front, eye, modelview, projection, viewport);
+    const Variant* variant = Ready((fogged ? kFogged : 0) | (edges ? kEdges : 0));
+    if (variant == nullptr)
+        return false;
 
     // The pass covers the front sheet and the back sheet as the eye sees it on the front plane.
     double left = front.left, right = front.right, bottom = front.bottom, top = front.top;
     for (int k = 0; k < 4; ++k) {
-        const Point corner =
-            OnSheet(back, cornerX[k] != 0 ? back.right : back.left, cornerY[k] != 0 ? back.top : back.bottom);
-        const Point seen = Across(eye, corner, front.depth);
+        const Point seen = Across(eye, OnSheet(back, Corner(back, k)), front.depth);
         const auto [x, y] = Turned(seen[0], seen[1], -front.tilt);
         left = std::min(left, x);
         right = std::max(right, x);
@@ -355,26 +350,33 @@ bool CSheetProgram::Draw(const SheetQuad& back, const SheetQuad& front)
     bottom -= kMargin;
     top += kMargin;
 
-    GLfloat density = 0.0f;
-    GLfloat fog[4] = {};
-    if (glIsEnabled(GL_FOG) == GL_TRUE)
-        glGetFloatv(GL_FOG_DENSITY, &density); // no fog adds nothing: exp(0) is 1
-    glGetFloatv(GL_FOG_COLOR, fog);
-
-    gl.UseProgram(program);
-    const auto place = [&](int location, const std::array<float, 16>& m) {
-        gl.UniformMatrix4fv(location, 1, GL_FALSE, m.data());
-    };
-    place(backPlace, AffineMatrix([&](double x, double y) { return backMaps.Place(x, y); }));
-    place(frontPlace, AffineMatrix([&](double x, double y) { return frontMaps.Place(x, y); }));
-    place(backLower, AffineMatrix([&](double x, double y) { return backMaps.Lower(x, y); }));
-    place(backUpper, AffineMatrix([&](double x, double y) { return backMaps.Upper(x, y); }));
-    place(frontLower, AffineMatrix([&](double x, double y) { return frontMaps.Lower(x, y); }));
-    place(frontUpper, AffineMatrix([&](double x, double y) { return frontMaps.Upper(x, y); }));
-    gl.Uniform1f(backScroll, back.scroll);
-    gl.Uniform1f(frontScroll, front.scroll);
-    gl.Uniform1f(fogDensity, density);
-    gl.Uniform3f(fogColour, fog[0], fog[1], fog[2]);
+    gl.UseProgram(variant->program);
+    const std::array<float, 16> places = AffineMatrix([&](double x, double y) {
+        const Point p = OnSheet(front, {x, y});
+        const auto [bs, bt] = TextureAt(back, eye, p);
+        const auto [fs, ft] = TextureAt(front, eye, p);
+        return Values{bs, bt, fs, ft};
+    });
+    gl.UniformMatrix4fv(variant->places, 1, GL_FALSE, places.data());
+    if (edges) {
+        gl.Uniform4f(variant->low, back.scroll, 0.0f, front.scroll, 0.0f);
+        gl.Uniform4f(variant->high, back.scroll + 1.0f, 1.0f, front.scroll + 1.0f, 1.0f);
+    }
+    if (fogged) {
+        // The fog distance is the eye depth; along one eye ray the back sheet's is a fixed multiple
+        // of the front sheet's.
+        const std::array<float, 16> distance = AffineMatrix([&](double x, double y) {
+            const Point p = OnSheet(front, {x, y});
+            const double eyeDepth = modelview[2] * p[0] + modelview[6] * p[1] + modelview[10] * p[2] + modelview[14];
+            return Values{-eyeDepth, 0.0, 0.0, 0.0};
+        });
+        const double backRatio = (back.depth - eye[2]) / (front.depth - eye[2]);
+        GLfloat fogColour[4] = {};
+        glGetFloatv(GL_FOG_COLOR, fogColour);
+        gl.Uniform4f(variant->distanceRow, distance[0], distance[4], distance[8], distance[12]);
+        gl.Uniform2f(variant->fogRates, static_cast<float>(density * backRatio), density);
+        gl.Uniform3f(variant->fogColour, fogColour[0], fogColour[1], fogColour[2]);
+    }
 
     GLint backUnitBound = 0;
     gl.ActiveTexture(kBackUnit);

@@ -1,14 +1,20 @@
 // SheetProgram.h -- two additive sheets, one behind the other, added to the frame in one pass.
 //
 // The water glow (or the flat ray sheet) and the tilted rays are large textured quads that the
-// fixed pipeline draws one after the other, lit, fogged and blended with (source alpha, one): on a
+// fixed pipeline draws one after the other, fogged and blended with (source alpha, one): on a
 // software rasteriser each costs a full screen of fill. Their planes are parallel, so the eye ray
-// through a point of one plane meets the other at a point that is an affine function of the first;
-// everything each sheet has at a pixel (its texture coordinates, its fog distance, its lit colour
-// on either triangle of its quad) is therefore an affine function of the position on one plane.
-// A small vertex program hands those functions down, the rasteriser interpolates them exactly as
-// it would the sheets' own, and a fragment program samples both pictures, lights and fogs each as
-// the fixed pipeline would and adds both, each weighted by its alpha, with blend (one, one).
+// through a point of one plane meets the other at a point that is an affine function of the first:
+// each sheet's texture coordinates and fog distance at a pixel are affine functions of the position
+// on one plane. A small vertex program hands those down, the rasteriser interpolates them exactly
+// as it would the sheets' own, and a fragment program samples both pictures, fogs each as the fixed
+// pipeline would and adds both, each weighted by its alpha, with blend (one, one).
+//
+// Every instruction of the fragment program costs a full screen too. The pass reproduces sheets
+// whose lit colour is white all over, as the tank's light leaves them at full strength: modulating
+// by any other colour made the pass dearer than the sheets it replaces (measured on the software
+// rasteriser), so such sheets are left to the plain path. The program comes in variants, each made
+// on first use: with fog or without, and, only where an edge of either sheet shows, with the
+// per-pixel test of which sheets lie there.
 //
 // The pass is drawn on the front sheet's plane, over the union of both sheets; a pixel outside
 // both is discarded. It is tested and writes depth as the front sheet would, which differs from
@@ -30,6 +36,7 @@ struct SheetQuad
     float scroll;                   // texture u at the left edge; u grows by 1 to the right, v 0 to 1 upwards
 };
 
+// Its programs are made with the context current and live as long as it, as display lists do.
 class CSheetProgram
 {
 public:
@@ -41,9 +48,6 @@ public:
     // shading language, or its state is one the pass does not reproduce (see CanReproduce).
     bool Draw(const SheetQuad& back, const SheetQuad& front);
 
-    // The program, once made; it lives as long as the context, as the floor's display list does.
-    bool IsReady() const { return state == State::Ready; }
-
 private:
     enum class State
     {
@@ -51,26 +55,27 @@ private:
         Ready,
         Unavailable
     };
+    // One variant of the program and its uniforms' locations.
+    struct Variant
+    {
+        State state = State::Untried;
+        uint32_t program = 0;
+        int places = -1;
+        int low = -1;
+        int high = -1;
+        int distanceRow = -1;
+        int fogRates = -1;
+        int fogColour = -1;
+    };
+    static constexpr int kFogged = 1;
+    static constexpr int kEdges = 2;
 
-    bool EnsureProgram();
     bool CanReproduce(const SheetQuad& back, const SheetQuad& front);
+    Variant* Ready(int variant);
 
-    State state = State::Untried;
+    bool functionsLoaded = false;
+    bool functionsMissing = false;
     GlslFunctions gl;
-    uint32_t program = 0;
+    Variant variants[4]; // indexed by kFogged plus kEdges
     CVertexLighting lighting;
-
-    // Uniform locations.
-    int backPlace = -1;
-    int frontPlace = -1;
-    int backLower = -1;
-    int backUpper = -1;
-    int frontLower = -1;
-    int frontUpper = -1;
-    int backScroll = -1;
-    int frontScroll = -1;
-    int fogDensity = -1;
-    int fogColour = -1;
-    int backPicture = -1;
-    int frontPicture = -1;
 };

@@ -44,8 +44,9 @@ bool GlslFunctions::Load()
                      Find(AttachShader, "glAttachShader") && Find(LinkProgram, "glLinkProgram") &&
                      Find(GetProgramiv, "glGetProgramiv") && Find(DeleteProgram, "glDeleteProgram") &&
                      Find(UseProgram, "glUseProgram") && Find(GetUniformLocation, "glGetUniformLocation") &&
-                     Find(Uniform1i, "glUniform1i") && Find(Uniform1f, "glUniform1f") &&
-                     Find(Uniform3f, "glUniform3f") && Find(UniformMatrix4fv, "glUniformMatrix4fv") &&
+                     Find(Uniform1i, "glUniform1i") && Find(Uniform2f, "glUniform2f") &&
+                     Find(Uniform3f, "glUniform3f") && Find(Uniform4f, "glUniform4f") &&
+                     Find(Uniform4fv, "glUniform4fv") && Find(UniformMatrix4fv, "glUniformMatrix4fv") &&
                      Find(ActiveTexture, "glActiveTexture");
     if (!all)
         *this = GlslFunctions{};

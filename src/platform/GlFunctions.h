@@ -41,8 +41,10 @@ struct GlslFunctions
     PFNGLUSEPROGRAMPROC UseProgram = nullptr;
     PFNGLGETUNIFORMLOCATIONPROC GetUniformLocation = nullptr;
     PFNGLUNIFORM1IPROC Uniform1i = nullptr;
-    PFNGLUNIFORM1FPROC Uniform1f = nullptr;
+    PFNGLUNIFORM2FPROC Uniform2f = nullptr;
     PFNGLUNIFORM3FPROC Uniform3f = nullptr;
+    PFNGLUNIFORM4FPROC Uniform4f = nullptr;
+    PFNGLUNIFORM4FVPROC Uniform4fv = nullptr;
     PFNGLUNIFORMMATRIX4FVPROC UniformMatrix4fv = nullptr;
     PFNGLACTIVETEXTUREPROC ActiveTexture = nullptr;
 
