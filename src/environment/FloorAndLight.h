@@ -24,7 +24,8 @@ struct SheetLevers
     // The flat ray sheet lies exactly at the glow's depth and never passes the depth test where
     // the glow was drawn: while the glow is shown it is not sent. Its animation steps all the same.
     bool skipCoveredRaySheet = false;
-    // The sheets in one pass of a fragment program (see CSheetProgram), where the GL has one.
+    // The glow (or the flat ray sheet) and the tilted rays in one pass of a fragment program (see
+    // CSheetProgram), where the GL has one and the sheets are lit white all over.
     bool sheetProgram = false;
 };
 

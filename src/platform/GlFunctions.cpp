@@ -46,8 +46,7 @@ bool GlslFunctions::Load()
                      Find(UseProgram, "glUseProgram") && Find(GetUniformLocation, "glGetUniformLocation") &&
                      Find(Uniform1i, "glUniform1i") && Find(Uniform2f, "glUniform2f") &&
                      Find(Uniform3f, "glUniform3f") && Find(Uniform4f, "glUniform4f") &&
-                     Find(Uniform4fv, "glUniform4fv") && Find(UniformMatrix4fv, "glUniformMatrix4fv") &&
-                     Find(ActiveTexture, "glActiveTexture");
+                     Find(UniformMatrix4fv, "glUniformMatrix4fv") && Find(ActiveTexture, "glActiveTexture");
     if (!all)
         *this = GlslFunctions{};
     return all;

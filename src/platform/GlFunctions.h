@@ -44,7 +44,6 @@ struct GlslFunctions
     PFNGLUNIFORM2FPROC Uniform2f = nullptr;
     PFNGLUNIFORM3FPROC Uniform3f = nullptr;
     PFNGLUNIFORM4FPROC Uniform4f = nullptr;
-    PFNGLUNIFORM4FVPROC Uniform4fv = nullptr;
     PFNGLUNIFORMMATRIX4FVPROC UniformMatrix4fv = nullptr;
     PFNGLACTIVETEXTUREPROC ActiveTexture = nullptr;
 
