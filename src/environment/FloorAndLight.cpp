@@ -10,6 +10,12 @@ constexpr int kWaterResource = 165;
 constexpr int kRayResource = 164;
 constexpr float kSheetDepth = -109.0f;       // the glow and the ray sheet, before the floor's translation
 constexpr float kTiltedSheetDepth = -108.0f; // the tilted rays, just in front
+// The sheets' extents in their own planes: the glow and the ray sheet, and the taller tilted rays.
+constexpr float kSheetLeft = -200.0f;
+constexpr float kSheetRight = 200.0f;
+constexpr float kSheetBottom = -40.0f;
+constexpr float kTiltedSheetBottom = -90.0f;
+constexpr float kSheetTop = 90.0f;
 
 // One textured quad from (x0, y0) to (x1, y1) at depth z, texture u from u0 to u0 + 1.
 void DrawSheet(float x0, float y0, float x1, float y1, float z, float u0)
@@ -33,6 +39,16 @@ void StepSwing(float& value, bool& rising, float step, float limit)
         rising = false;
     if (value < -limit)
         rising = true;
+}
+// Whether a quad sent again over one just drawn, at exactly its depth, fails the depth test
+// wherever the first was drawn or hidden: the test is on, strict, and the first wrote its depth.
+bool SameDepthIsHidden()
+{
+    GLint function = 0;
+    GLboolean writes = GL_FALSE;
+    glGetIntegerv(GL_DEPTH_FUNC, &function);
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &writes);
+    return glIsEnabled(GL_DEPTH_TEST) == GL_TRUE && function == GL_LESS && writes == GL_TRUE;
 }
 } // namespace
 
@@ -88,28 +104,53 @@ void CFloorAndLight::CompileFloor()
     glEndList();
 }
 
-void CFloorAndLight::Draw(int showWater, int showLight, int showTerra, int background)
+void CFloorAndLight::Draw(int showWater, int showLight, int showTerra, int background, const SheetLevers& levers)
 {
     if (background == 0 && showTerra != 0 && floorList != 0)
         glCallList(floorList);
+    sheetsInOnePass = false;
     if (background != 0 && background != 1)
         return;
-    if (showWater != 0)
+    // Each shown sheet's animation steps once per frame, whichever way it is drawn.
+    const bool glowShown = showWater != 0;
+    if (glowShown) {
+        waterScroll += 0.0005f;
+        if (waterScroll > 10.0f)
+            waterScroll = 0.0f;
+    }
+    if (showLight != 0) {
+        StepSwing(rayScroll, rayScrollRising, 0.001f, 0.1f);
+        StepSwing(rayTilt, rayTiltRising, 0.1f, 5.0f);
+    }
+    sheetsInOnePass = showLight != 0 && levers.sheetProgram && DrawSheetsInOnePass(glowShown);
+    if (sheetsInOnePass)
+        return;
+    if (glowShown)
         DrawWaterGlow();
     if (showLight != 0) {
-        DrawRaySheet();
+        if (!(glowShown && levers.skipCoveredRaySheet && SameDepthIsHidden()))
+            DrawRaySheet();
         DrawTiltedRays();
     }
+}
+
+// The back sheet is the glow when it is shown (the flat ray sheet then lies hidden behind it: the
+// pass draws only under the depth test that hides it), else the flat ray sheet.
+bool CFloorAndLight::DrawSheetsInOnePass(bool glowShown)
+{
+    const SheetQuad back{
+        glowShown ? waterTexture : rayTexture, kSheetLeft, kSheetBottom, kSheetRight, kSheetTop, kSheetDepth, 0.0f,
+        glowShown ? waterScroll : rayScroll};
+    const SheetQuad front{rayTexture, kSheetLeft, kTiltedSheetBottom, kSheetRight, kSheetTop, kTiltedSheetDepth,
+                          rayTilt,    0.0f};
+    return sheetProgram.Draw(back, front);
 }
 
 void CFloorAndLight::DrawWaterGlow()
 {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glBindTexture(GL_TEXTURE_2D, waterTexture);
-    waterScroll += 0.0005f;
-    if (waterScroll > 10.0f)
-        waterScroll = 0.0f;
-    DrawSheet(-200.0f, -40.0f, 200.0f, 90.0f, kSheetDepth, waterScroll);
+    DrawSheet(kSheetLeft, kSheetBottom, kSheetRight, kSheetTop, kSheetDepth, waterScroll);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
@@ -117,9 +158,8 @@ void CFloorAndLight::DrawRaySheet()
 {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glBindTexture(GL_TEXTURE_2D, rayTexture);
-    StepSwing(rayScroll, rayScrollRising, 0.001f, 0.1f);
     glPushMatrix();
-    DrawSheet(-200.0f, -40.0f, 200.0f, 90.0f, kSheetDepth, rayScroll);
+    DrawSheet(kSheetLeft, kSheetBottom, kSheetRight, kSheetTop, kSheetDepth, rayScroll);
     glPopMatrix();
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
@@ -128,10 +168,9 @@ void CFloorAndLight::DrawTiltedRays()
 {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glBindTexture(GL_TEXTURE_2D, rayTexture);
-    StepSwing(rayTilt, rayTiltRising, 0.1f, 5.0f);
     glPushMatrix();
     glRotatef(rayTilt, 0.0f, 0.0f, 1.0f);
-    DrawSheet(-200.0f, -90.0f, 200.0f, 90.0f, kTiltedSheetDepth, 0.0f);
+    DrawSheet(kSheetLeft, kTiltedSheetBottom, kSheetRight, kSheetTop, kTiltedSheetDepth, 0.0f);
     glPopMatrix();
     // The additive blend stays: the bubbles, drawn next, set their own.
 }

@@ -10,11 +10,24 @@
 #include <functional>
 #include <vector>
 
+#include "environment/SheetProgram.h"
 #include "platform/ErrorReport.h"
 
 // Loads picture `baseName` from resource `resourceId` into a new texture and returns its name;
 // the texture exists without an image when the picture cannot be loaded.
 using LoadPictureFunction = std::function<uint32_t(int resourceId, const char* baseName)>;
+
+// Faster ways to draw the sheets; each gives the picture the plain way gives, and each falls back
+// to the plain way by itself where the GL state does not let it.
+struct SheetLevers
+{
+    // The flat ray sheet lies exactly at the glow's depth and never passes the depth test where
+    // the glow was drawn: while the glow is shown it is not sent. Its animation steps all the same.
+    bool skipCoveredRaySheet = false;
+    // The glow (or the flat ray sheet) and the tilted rays in one pass of a fragment program (see
+    // CSheetProgram), where the GL has one and the sheets are lit white all over.
+    bool sheetProgram = false;
+};
 
 struct FloorVertex
 {
@@ -34,7 +47,7 @@ public:
     void Setup(int cols, int rows, int heightScale, const LoadPictureFunction& loadPicture, const ErrorReport& report);
 
     // Draws what the settings switch on. The caller has translated to the floor's place.
-    void Draw(int showWater, int showLight, int showTerra, int background);
+    void Draw(int showWater, int showLight, int showTerra, int background, const SheetLevers& levers = {});
 
     // Vertex (column, row) of the floor; column 0..Columns()-1, row 0..Rows()-2.
     const FloorVertex& Vertex(int column, int row) const { return floorVertices[column * rowStride + row]; }
@@ -46,12 +59,15 @@ public:
     float WaterScroll() const { return waterScroll; }
     float RayScroll() const { return rayScroll; }
     float RayTilt() const { return rayTilt; }
+    // Whether the last Draw added its sheets in one program pass.
+    bool SheetsInOnePass() const { return sheetsInOnePass; }
 
 private:
     void CompileFloor();
     void DrawWaterGlow();
     void DrawRaySheet();
     void DrawTiltedRays();
+    bool DrawSheetsInOnePass(bool glowShown);
 
     int cols = 1;
     int rows = 1;
@@ -70,4 +86,7 @@ private:
     bool rayScrollRising = true;
     float rayTilt = 0.0f;       // degrees, swinging between about -5 and 5
     bool rayTiltRising = true;
+
+    CSheetProgram sheetProgram; // made on first use; lives as long as the context, as floorList does
+    bool sheetsInOnePass = false;
 };

@@ -1,6 +1,8 @@
 // OffscreenContext.cpp -- OSMesa behind the offscreen harness.
 #include "platform/OffscreenContext.h"
 
+#include "platform/GlFunctions.h"
+
 #include <GL/osmesa.h>
 
 #include <cstdio>
@@ -17,6 +19,7 @@ COffscreenContext::COffscreenContext(int width, int height)
             continue;
         }
         context = created;
+        RegisterGlProcLookup(OSMesaGetProcAddress);
         glGetIntegerv(GL_DEPTH_BITS, &depthBits);
         return;
     }

@@ -375,7 +375,8 @@ void CAquariumScene::DrawFloorAndLight()
 {
     glPushMatrix();
     glTranslatef(0.0f, tankBounds.yBottom, kFloorDepth);
-    floorAndLight.Draw(settings.showWater, settings.showLight, settings.showTerra, settings.background);
+    floorAndLight.Draw(settings.showWater, settings.showLight, settings.showTerra, settings.background,
+                       SheetLevers{levers.skipCoveredRaySheet, levers.sheetProgram});
     glPopMatrix();
 }
 

@@ -1,6 +1,7 @@
 // AquariumView.cpp -- pixel format, context, timer and window events of the aquarium view.
 #include "view/AquariumView.h"
 
+#include "platform/GlFunctions.h"
 #include "ui/controls/PackedBitmap.h"
 #include "view/CursorCatalogue.h"
 #include "view/CursorImages.h"
@@ -11,6 +12,8 @@
 #include <wx/image.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
+
+#include <GL/glx.h>
 
 #include <chrono>
 
@@ -101,6 +104,7 @@ void CAquariumView::CreateContext()
         return;
     }
     context = std::move(created);
+    RegisterGlProcLookup([](const char* name) { return glXGetProcAddressARB(reinterpret_cast<const GLubyte*>(name)); });
 }
 
 void CAquariumView::StartScene()
