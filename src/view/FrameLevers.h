@@ -16,7 +16,7 @@ struct FrameLevers
     // Fog of density 0 changes no pixel: it is left disabled while the density is 0.
     bool fogOffWhenClear = true;
     // The glow and the two ray sheets in one pass of a small fragment program, where the GL offers
-    // GLSL; the plain path elsewhere.
+    // GLSL and the sheets are lit white (full light); the plain path elsewhere.
     bool sheetProgram = true;
     // Draws whose alpha is always 1 (the fish, the floor, the plants) go without blending.
     bool opaqueWithoutBlend = true;
