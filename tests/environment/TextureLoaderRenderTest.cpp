@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <malloc.h>
 #include <random>
 
 namespace {
@@ -321,6 +322,27 @@ TEST_F(TextureLoading, MipmappedPictureHasTransparentBlackOnly)
     EXPECT_EQ(BoundParameter(GL_TEXTURE_WRAP_T), GL_REPEAT);
     EXPECT_EQ(BoundParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
     EXPECT_EQ(BoundParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_NEAREST);
+}
+
+// The driver's storage of a mipmapped picture that is loaded and never drawn (the backdrop picture
+// in the plant scene): one block for the whole chain, not level 0 twice over.
+TEST_F(TextureLoading, MipmappedPictureIsStoredOnceWhileNeverDrawn)
+{
+    constexpr int kSide = 512;
+    TestBitmap bmp;
+    bmp.width = kSide;
+    bmp.height = kSide;
+    bmp.pixel = Gradient;
+    const std::string path = Write("BackGround0.bmp", bmp.Build());
+    const auto allocated = [] {
+        const struct mallinfo2 m = mallinfo2();
+        return m.uordblks + m.hblkhd; // bytes in use, mapped blocks included
+    };
+    const size_t before = allocated();
+    uint32_t name = 0;
+    ASSERT_TRUE(LoadMipmappedTexture(path, name));
+    const double chain = kSide * kSide * 4 * 4.0 / 3.0; // RGBA, every level
+    EXPECT_LT(static_cast<double>(allocated() - before), 1.5 * chain);
 }
 
 TEST_F(TextureLoading, BlankTextureIsZeroedRgba)
