@@ -84,9 +84,10 @@ void CAquariumScene::Initialise(int width, int height)
     initialised = true;
 }
 
-// The extruded outline glyphs of the help text. Without a font the failure is reported and the
-// aquarium runs without the help block.
-void CAquariumScene::CreateHelpFont() { helpFont.Create(report); }
+// The extruded outline glyphs of the help text, solid for the characters its lines use (the
+// rest of Latin-1 would hold 2 MB of lists nothing draws). Without a font the failure is
+// reported and the aquarium runs without the help block.
+void CAquariumScene::CreateHelpFont() { helpFont.Create(report, HelpGlyphCodes()); }
 
 void CAquariumScene::SetGlobalGlState()
 {

@@ -150,3 +150,41 @@ TEST_F(OutlineFont, UnreadableFaceIsReportedOnceAndDrawsNothing)
     glFinish();
     EXPECT_EQ(context.PixelAt(100, 50) & 0xFFFFFF, 0u);
 }
+
+TEST_F(OutlineFont, CodesLeftWithoutSolidsKeepTheirMetricsAndOnlyAdvance)
+{
+    COutlineFont full;
+    ASSERT_TRUE(full.Create(collect));
+    ASSERT_TRUE(font.Create(collect, GlyphCodesOf("A")));
+    for (int code = 0; code < kFontListCount; ++code) {
+        const GlyphMetrics &a = full.Metrics(code), &b = font.Metrics(code);
+        EXPECT_TRUE(a.blackBoxX == b.blackBoxX && a.blackBoxY == b.blackBoxY && a.glyphOriginX == b.glyphOriginX &&
+                    a.glyphOriginY == b.glyphOriginY && a.cellIncX == b.cellIncX)
+            << "code " << code;
+    }
+
+    // "OA" from both fonts: the same 'A' at the same place; the subset's 'O' draws nothing.
+    std::vector<uint32_t> pictures[2];
+    for (const COutlineFont* f : {&full, &font}) {
+        glClear(GL_COLOR_BUFFER_BIT);
+        glLoadIdentity();
+        PrintText(*f, "%s", "OA");
+        glFinish();
+        for (int y = 0; y < context.Height(); ++y)
+            for (int x = 0; x < context.Width(); ++x)
+                pictures[f == &font].push_back(context.PixelAt(x, y) & 0xFFFFFF);
+    }
+    const float advanceO = font.Metrics('O').cellIncX;
+    int inkedO = 0;
+    for (size_t i = 0; i < pictures[0].size(); ++i) {
+        const int x = static_cast<int>(i) % context.Width(), y = static_cast<int>(i) / context.Width();
+        if (InBox('A', advanceO, x, y)) {
+            EXPECT_EQ(pictures[1][i], pictures[0][i]) << x << ", " << y;
+        } else {
+            inkedO += pictures[0][i] != 0;
+            EXPECT_EQ(pictures[1][i], 0u) << x << ", " << y;
+        }
+    }
+    EXPECT_GT(inkedO, 100); // the full font's 'O' was there to leave out
+    full.Release();
+}
