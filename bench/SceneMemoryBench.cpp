@@ -43,10 +43,10 @@ Resident ReadResident()
         fields >> range >> perms >> offset >> device >> inode;
         if (range.find('-') != std::string::npos && !inode.empty()) { // a mapping's first line
             std::getline(fields >> std::ws, name);
-            bucket = name == "[heap]"                       ? &r.heap
-                     : name.empty()                         ? &r.anon
-                     : name.find("libLLVM") != name.npos    ? &r.llvm
-                                                            : &r.other;
+            bucket = name == "[heap]"                    ? &r.heap
+                     : name.empty()                      ? &r.anon
+                     : name.find("libLLVM") != name.npos ? &r.llvm
+                                                         : &r.other;
             continue;
         }
         if (line.rfind("Rss:", 0) == 0) {
@@ -70,10 +70,9 @@ void PrintStage(const char* stage)
 int main(int argc, char** argv)
 {
     const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
-    std::printf("Resident memory in MB, offscreen at %d x %d, after each stage (%d frames a stage)\n", kWidth,
-                kHeight, frames);
-    std::printf("%-30s %8s %8s %8s %8s %8s %8s\n", "stage", "resident", "[heap]", "[anon]", "LLVM", "other",
-                "malloc");
+    std::printf("Resident memory in MB, offscreen at %d x %d, after each stage (%d frames a stage)\n", kWidth, kHeight,
+                frames);
+    std::printf("%-30s %8s %8s %8s %8s %8s %8s\n", "stage", "resident", "[heap]", "[anon]", "LLVM", "other", "malloc");
     PrintStage("start");
     COffscreenContext context(kWidth, kHeight);
     if (!context.IsOK()) {
