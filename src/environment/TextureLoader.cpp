@@ -98,13 +98,18 @@ bool LoadMipmappedTexture(const std::string& path, uint32_t& name)
     if (!ReadPrivateFile(path, bytes) || !DecodeBitmapToRgba(bytes.data(), bytes.size(), picture))
         return false;
 
+    // The mipmap filter goes on before the levels go up. Under the default filter Mesa guesses
+    // that no mipmaps will follow level 0 and gives it a block of its own; the levels after it
+    // then get a second block holding the whole chain, and level 0 is copied over only when the
+    // texture is first drawn. The plant scene never draws the backdrop picture, so that first
+    // block (4 MB for the 1024 x 1024 picture) would stay for the whole run.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     CTightPixelStore pixelStore;
     gluBuild2DMipmaps(GL_TEXTURE_2D, 4, picture.width, picture.height, GL_RGBA, GL_UNSIGNED_BYTE,
                       picture.pixels.data());
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
     return true;
 }
 

@@ -124,9 +124,10 @@ bool IsControlCode(int code)
     return code < 0x20 || (code >= 0x7F && code < 0xA0);
 }
 
-// The glyph of one character code. Returns false when the code draws nothing (a control code, a
-// code the face lacks, a glyph FreeType cannot load or fill); its advance may still be set.
-bool BuildGlyph(FT_Face face, int code, double scale, GlyphSolid& glyph)
+// The glyph of one character code: its metrics, and its solid when `solid` asks for it (a code
+// left without one keeps no contours). Returns false when the code has nothing to draw (a control
+// code, a code the face lacks, a glyph FreeType cannot load or fill); its advance may still be set.
+bool BuildGlyph(FT_Face face, int code, double scale, bool solid, GlyphSolid& glyph)
 {
     const FT_UInt index = FT_Get_Char_Index(face, static_cast<FT_ULong>(code));
     if (index == 0)
@@ -151,14 +152,16 @@ bool BuildGlyph(FT_Face face, int code, double scale, GlyphSolid& glyph)
     if (glyph.contours.empty())
         return true; // a blank such as the space: it only advances
 
-    const GlyphFillRule rule =
-        (outline.flags & FT_OUTLINE_EVEN_ODD_FILL) != 0 ? GlyphFillRule::EvenOdd : GlyphFillRule::NonZero;
-    glyph.inkSide =
-        FT_Outline_Get_Orientation(&outline) == FT_ORIENTATION_POSTSCRIPT ? GlyphInkSide::Left : GlyphInkSide::Right;
-    if (!TessellateGlyph(glyph.contours, rule, glyph.triangles) || glyph.triangles.empty()) {
-        glyph.contours.clear();
-        glyph.triangles.clear();
-        return false;
+    if (solid) {
+        const GlyphFillRule rule =
+            (outline.flags & FT_OUTLINE_EVEN_ODD_FILL) != 0 ? GlyphFillRule::EvenOdd : GlyphFillRule::NonZero;
+        glyph.inkSide = FT_Outline_Get_Orientation(&outline) == FT_ORIENTATION_POSTSCRIPT ? GlyphInkSide::Left
+                                                                                          : GlyphInkSide::Right;
+        if (!TessellateGlyph(glyph.contours, rule, glyph.triangles) || glyph.triangles.empty()) {
+            glyph.contours.clear();
+            glyph.triangles.clear();
+            return false;
+        }
     }
 
     double left = glyph.contours[0][0].x, right = left, bottom = glyph.contours[0][0].y, top = bottom;
@@ -174,11 +177,15 @@ bool BuildGlyph(FT_Face face, int code, double scale, GlyphSolid& glyph)
     glyph.metrics.blackBoxY = static_cast<float>(top - bottom);
     glyph.metrics.glyphOriginX = static_cast<float>(left);
     glyph.metrics.glyphOriginY = static_cast<float>(top);
+    if (!solid)
+        std::vector<GlyphContour>().swap(glyph.contours);
     return true;
 }
 
-// All glyphs of the face, or false and a problem when the face gives none.
-bool ReadGlyphs(const std::string& facePath, int faceIndex, std::vector<GlyphSolid>& glyphs, std::string& problem)
+// The metrics of every code and the solids of the codes in `solid`, or false and a problem when
+// the face gives a solid for none of them.
+bool ReadGlyphs(const std::string& facePath, int faceIndex, const GlyphCodes& solid, std::vector<GlyphSolid>& glyphs,
+                std::string& problem)
 {
     FT_Library rawLibrary = nullptr;
     if (FT_Init_FreeType(&rawLibrary) != 0) {
@@ -203,16 +210,32 @@ bool ReadGlyphs(const std::string& facePath, int faceIndex, std::vector<GlyphSol
     glyphs.assign(kFontGlyphCount, GlyphSolid{});
     int drawn = 0;
     for (int code = 0; code < kFontGlyphCount; ++code)
-        drawn += BuildGlyph(face.get(), code, scale, glyphs[code]) && !glyphs[code].triangles.empty();
+        drawn += BuildGlyph(face.get(), code, scale, solid[code], glyphs[code]) && !glyphs[code].triangles.empty();
     if (drawn == 0) {
-        problem = "the font file " + facePath + " has no glyph for any Latin-1 character";
+        problem = "the font file " + facePath + " has no glyph for any of the Latin-1 characters asked for";
         return false;
     }
     return true;
 }
 } // namespace
 
-bool COutlineFont::Create(const ErrorReport& report)
+GlyphCodes EveryGlyphCode()
+{
+    GlyphCodes codes;
+    for (int code = 0; code < kFontGlyphCount; ++code)
+        codes.set(code);
+    return codes;
+}
+
+GlyphCodes GlyphCodesOf(const char* text)
+{
+    GlyphCodes codes;
+    for (const char* c = text; c != nullptr && *c != '\0'; ++c)
+        codes.set(static_cast<unsigned char>(*c));
+    return codes;
+}
+
+bool COutlineFont::Create(const ErrorReport& report, const GlyphCodes& solid)
 {
     if (IsOK())
         return true;
@@ -223,16 +246,17 @@ bool COutlineFont::Create(const ErrorReport& report)
         ReportNoFont(report, problem);
         return false;
     }
-    return CreateFromFile(path, faceIndex, report);
+    return CreateFromFile(path, faceIndex, report, solid);
 }
 
-bool COutlineFont::CreateFromFile(const std::string& facePath, int faceIndex, const ErrorReport& report)
+bool COutlineFont::CreateFromFile(const std::string& facePath, int faceIndex, const ErrorReport& report,
+                                  const GlyphCodes& solid)
 {
     if (IsOK())
         return true;
     std::vector<GlyphSolid> glyphs;
     std::string problem;
-    if (!ReadGlyphs(facePath, faceIndex, glyphs, problem)) {
+    if (!ReadGlyphs(facePath, faceIndex, solid, glyphs, problem)) {
         ReportNoFont(report, problem);
         return false;
     }

@@ -13,6 +13,12 @@
 // no glyph for draw nothing; they move by the face's advance where it gives one, else not at all.
 // List ListBase() + 255 stays empty.
 //
+// The solids of all of Latin-1 take about 2 MB of the GL's memory for as long as the lists live,
+// and a caller that prints a few fixed lines needs a fraction of them (the help text's 39 codes
+// take half of that: the GL keeps list geometry in blocks of its own size). So Create takes the
+// codes that get a solid; every other code keeps its list, its metrics and its advance, but its
+// list only moves the origin: text made of the given codes draws exactly as with the full set.
+//
 // The lists belong to the GL context that was current at Create. The destructor never calls GL,
 // because that context may be gone by then: the owner calls Release while it is still current,
 // or leaves the lists to die with the context.
@@ -20,6 +26,7 @@
 
 #include "platform/ErrorReport.h"
 
+#include <bitset>
 #include <cstdint>
 #include <string>
 
@@ -38,6 +45,14 @@ struct GlyphMetrics
     float cellIncY = 0.0f; // always 0: lines run horizontally
 };
 
+// A set of character codes, code c at bit c.
+using GlyphCodes = std::bitset<kFontListCount>;
+
+// Codes 0 to 254, every code that can carry a glyph.
+GlyphCodes EveryGlyphCode();
+// The codes of the characters of a zero-terminated text, taken as unsigned.
+GlyphCodes GlyphCodesOf(const char* text);
+
 class COutlineFont
 {
 public:
@@ -48,12 +63,14 @@ public:
     COutlineFont& operator=(const COutlineFont&) = delete;
 
     // Builds the lists with the face fontconfig matches to a bold sans-serif, with a GL context
-    // current. Without a usable face (no match, a file FreeType cannot read, no glyph in it) the
+    // current; the codes in `solid` get their glyphs, the others only their advances. Without a
+    // usable face (no match, a file FreeType cannot read, no glyph for any code in `solid`) the
     // failure is reported once, no list is allocated and the result is false. A font that is
     // already built keeps its lists and answers true.
-    bool Create(const ErrorReport& report);
+    bool Create(const ErrorReport& report, const GlyphCodes& solid = EveryGlyphCode());
     // The same with the face at index faceIndex of a given font file.
-    bool CreateFromFile(const std::string& facePath, int faceIndex, const ErrorReport& report);
+    bool CreateFromFile(const std::string& facePath, int faceIndex, const ErrorReport& report,
+                        const GlyphCodes& solid = EveryGlyphCode());
 
     bool IsOK() const { return listBase != 0; }
     // The first of the 256 list names; 0 while the font is not built.

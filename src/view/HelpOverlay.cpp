@@ -2,7 +2,6 @@
 #include "view/HelpOverlay.h"
 
 #include "platform/GLHeaders.h"
-#include "platform/OutlineFont.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -61,6 +60,14 @@ void LightTheText()
     glEnable(GL_LIGHTING);
 }
 } // namespace
+
+GlyphCodes HelpGlyphCodes()
+{
+    GlyphCodes codes;
+    for (const HelpLine& line : kHelpLines)
+        codes |= GlyphCodesOf(line.text);
+    return codes;
+}
 
 void PrintText(const COutlineFont& font, const char* format, ...)
 {

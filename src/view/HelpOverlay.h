@@ -6,9 +6,8 @@
 // stands behind it is hidden by it, what swims in front covers it.
 #pragma once
 
+#include "platform/OutlineFont.h"
 #include "view/Projection.h"
-
-class COutlineFont;
 
 // One line of the block: its text and where its origin stands relative to the camera position.
 struct HelpLine
@@ -34,6 +33,9 @@ inline constexpr HelpLine kHelpLines[kHelpLineCount] = {
     {"[Right Click]: Toolbar popup", -3.0f, -2.0f, -60.0f},
     {"[ESC]: Exit", -3.0f, -3.0f, -60.0f},
 };
+
+// The character codes of the ten lines: the only glyphs the help font needs solids for.
+GlyphCodes HelpGlyphCodes();
 
 constexpr int kHelpTextBufferSize = 256; // one formatted line, its terminating zero included
 

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <malloc.h>
 #include <random>
 
 namespace {
@@ -321,6 +322,19 @@ TEST_F(TextureLoading, MipmappedPictureHasTransparentBlackOnly)
     EXPECT_EQ(BoundParameter(GL_TEXTURE_WRAP_T), GL_REPEAT);
     EXPECT_EQ(BoundParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
     EXPECT_EQ(BoundParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_NEAREST);
+}
+
+// Never drawn (the backdrop picture in the plant scene), the chain is stored once, not level 0 twice.
+TEST_F(TextureLoading, MipmappedPictureIsStoredOnceWhileNeverDrawn)
+{
+    TestBitmap bmp;
+    bmp.width = bmp.height = 512;
+    const std::string path = Write("BackGround0.bmp", bmp.Build());
+    const auto allocated = [] { return mallinfo2().uordblks + mallinfo2().hblkhd; }; // mapped blocks too
+    const size_t before = allocated();
+    uint32_t name = 0;
+    ASSERT_TRUE(LoadMipmappedTexture(path, name));
+    EXPECT_LT(allocated() - before, 1.5 * 512 * 512 * 4 * 4 / 3); // RGBA, every level
 }
 
 TEST_F(TextureLoading, BlankTextureIsZeroedRgba)

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 TEST(HelpBlock, EveryLineReadsOnAWhiteBackdropInTheDensestFogAndTheStateIsPutBack)
 {
@@ -66,4 +68,34 @@ TEST(HelpBlock, EveryLineReadsOnAWhiteBackdropInTheDensestFogAndTheStateIsPutBac
     const auto before = snapshot();
     DrawHelpOverlay(scene.HelpFont(), scene.Camera());
     EXPECT_EQ(snapshot(), before);
+}
+
+// The scene builds solids only for the characters of the ten lines; the block must come out pixel
+// for pixel as with every glyph built, seen straight on and from the camera's far left.
+TEST(HelpBlock, TheHelpCharactersAloneDrawTheWholeBlock)
+{
+    COffscreenContext context{480, 270};
+    COutlineFont full, help;
+    ASSERT_TRUE(full.Create(nullptr));
+    ASSERT_TRUE(help.Create(nullptr, HelpGlyphCodes()));
+    glMatrixMode(GL_PROJECTION);
+    glFrustum(-0.0414, 0.0414, -0.0233, 0.0233, 0.1, 400.0); // 16:9, as the frame's
+    glMatrixMode(GL_MODELVIEW);
+    glEnable(GL_DEPTH_TEST);
+    for (const CameraPosition& camera : {CameraPosition{0.0f, 0.0f, 0.0f}, CameraPosition{-40.0f, 2.0f, 10.0f}}) {
+        std::vector<uint32_t> pictures[2];
+        for (const COutlineFont* font : {&full, &help}) {
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            glLoadIdentity();
+            gluLookAt(camera.x, camera.y, camera.z - 10.0, 0.0, 0.0, -500.0, 0.0, 1.0, 0.0);
+            DrawHelpOverlay(*font, camera);
+            glFinish();
+            for (int y = 0; y < context.Height(); ++y)
+                for (int x = 0; x < context.Width(); ++x)
+                    pictures[font == &help].push_back(context.PixelAt(x, y));
+        }
+        EXPECT_NE(std::count(pictures[0].begin(), pictures[0].end(), pictures[0][0]),
+                  static_cast<long>(pictures[0].size())); // the block is there to compare
+        EXPECT_TRUE(pictures[0] == pictures[1]) << "camera x " << camera.x;
+    } // the lists go with the context
 }
